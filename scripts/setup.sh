@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the game needs to build, run and be tested.
+# Safe to run again: it only calls apt-get when something is missing.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ pkgconf git
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev clang-format
+    # run
+    qt6-qpa-plugins fonts-ocr-a fonts-dejavu-core
+    # test: a real X server, key input and screenshots, a sound server to record from
+    xvfb xauth xdotool x11-utils imagemagick
+    pulseaudio pulseaudio-utils sox
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = installed ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

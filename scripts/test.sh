@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets everything up, then builds and runs every test, plainly and under the
+# address and undefined-behaviour sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+for preset in default asan; do
+    echo "== $preset"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    ctest --preset "$preset"
+done
