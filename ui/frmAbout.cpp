@@ -82,11 +82,11 @@ frmAbout::frmAbout(const QIcon& icon, const QPixmap& banner, const QWidget& main
     // The banner in a two-pixel sunken border, the box sized to the picture.
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture1->setLineWidth(2);
+    Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     Picture1->setPixmap(banner);
+    const int border = Picture1->frameWidth();
     Picture1->setGeometry(
-        QRect(QPoint(8, 120), banner.deviceIndependentSize().toSize() + QSize(4, 4)));
+        QRect(QPoint(8, 120), banner.deviceIndependentSize().toSize() + QSize(border, border) * 2));
 
     txtURL = new QLineEdit(QString::fromLatin1(linkAddress), this);
     txtURL->setObjectName(QStringLiteral("txtURL"));

@@ -100,7 +100,9 @@ TEST_F(AboutWindow, namesTheGameAndItsVersionAndOffersTheLink)
     EXPECT_TRUE(link->isReadOnly());
     EXPECT_EQ(linkColour(), blue);
     EXPECT_TRUE(link->font().underline());
-    EXPECT_EQ(about->findChild<QLabel*>("Picture1")->geometry(), QRect(8, 120, 313, 95));
+    const auto* banner = about->findChild<QLabel*>("Picture1");
+    EXPECT_EQ(banner->geometry(), QRect(8, 120, 313, 95));
+    EXPECT_EQ(banner->contentsRect(), QRect(2, 2, 309, 91));
 }
 
 TEST_F(AboutWindow, fitsEveryCaptionAndTheAddressInsideItsBox)
