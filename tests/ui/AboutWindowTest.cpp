@@ -94,12 +94,16 @@ TEST_F(AboutWindow, namesTheGameAndItsVersionAndOffersTheLink)
     ASSERT_NE(open(), nullptr);
     EXPECT_EQ(about->windowTitle(), "About Vermilo");
     EXPECT_EQ(about->size(), QSize(329, 288));
-    EXPECT_EQ(about->findChild<QLabel*>("lblTitle")->text(), "Vermilo");
+    const auto* title = about->findChild<QLabel*>("lblTitle");
+    EXPECT_EQ(title->text(), "Vermilo");
+    EXPECT_DOUBLE_EQ(title->font().pointSizeF(), 12);
+    EXPECT_TRUE(title->font().bold());
     EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(), "Version: 1.1.3");
     EXPECT_EQ(link->text(), "https://vermilo.example/");
     EXPECT_TRUE(link->isReadOnly());
     EXPECT_EQ(linkColour(), blue);
     EXPECT_TRUE(link->font().underline());
+    EXPECT_DOUBLE_EQ(link->font().pointSizeF(), 8.25);
     const auto* banner = about->findChild<QLabel*>("Picture1");
     EXPECT_EQ(banner->geometry(), QRect(8, 120, 313, 95));
     EXPECT_EQ(banner->contentsRect(), QRect(2, 2, 309, 91));

@@ -83,6 +83,22 @@ TEST_P(SecondaryWindow, letsTheGameRunOnBehindIt)
     EXPECT_TRUE(main.game().gameRunning);
 }
 
+TEST_P(SecondaryWindow, keepsTheCursorKeysWhileItHasTheFocus)
+{
+    menuItem()->trigger();
+    QWidget* window = secondaryWindows().value(0);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    ASSERT_EQ(QApplication::focusWidget()->window(), window);
+    const int heading = main.game().heading;
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_EQ(main.game().heading, heading);
+    QTest::keyClick(&main, heading == 1 ? Qt::Key_Left : Qt::Key_Up);
+    EXPECT_NE(main.game().heading, heading);
+}
+
 TEST_P(SecondaryWindow, goesWithTheMainWindowWhenTheProgramEnds)
 {
     {
