@@ -62,16 +62,6 @@ TEST_P(SecondaryWindow, isOpenedOnceHoweverOftenItIsChosen)
     }
 }
 
-TEST_P(SecondaryWindow, isBuiltAfreshAfterItWasClosed)
-{
-    menuItem()->trigger();
-    ASSERT_EQ(openSecondaryWindows(), 1);
-    closeSecondaryWindows();
-    EXPECT_EQ(openSecondaryWindows(), 0);
-    menuItem()->trigger();
-    EXPECT_EQ(openSecondaryWindows(), 1);
-}
-
 TEST_P(SecondaryWindow, letsTheGameRunOnBehindIt)
 {
     main.findChild<QAction*>("mnuGameNew")->trigger();
