@@ -11,6 +11,8 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "frmAbout.h"
+#include "frmHelp.h"
 #include "PictureBox.h"
 
 namespace {
@@ -45,6 +47,15 @@ int virtualKeyCode(int qtKey)
     default: return 0;
     }
 }
+
+// Shows an open secondary window again on top, restored if it was minimized.
+void bringToFront(QWidget* window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 }
 
 frmMain::frmMain(RandomSource& random, QWidget* parent) : QMainWindow(parent), worm(*this, random)
@@ -66,7 +77,12 @@ frmMain::frmMain(RandomSource& random, QWidget* parent) : QMainWindow(parent), w
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The secondary windows have no owner, so nothing else would free them.
+    delete helpWindow.data();
+    delete aboutWindow.data();
+}
 
 void frmMain::createBoard()
 {
@@ -175,9 +191,21 @@ void frmMain::mnuOptionsPauseClick()
     worm.pauseCommand();
 }
 
-void frmMain::mnuHelpInstructClick() { }
+void frmMain::mnuHelpInstructClick()
+{
+    // One instructions window at most; the game goes on behind it.
+    if (!helpWindow)
+        helpWindow = new frmHelp;
+    bringToFront(helpWindow);
+}
 
-void frmMain::mnuHelpAboutClick() { }
+void frmMain::mnuHelpAboutClick()
+{
+    // A fresh window is centred on this one; an open one stays where it is.
+    if (!aboutWindow)
+        aboutWindow = new frmAbout(pictures.icon(), pictures.banner(), *this);
+    bringToFront(aboutWindow);
+}
 
 void frmMain::keyPressEvent(QKeyEvent* event)
 {

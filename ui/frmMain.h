@@ -15,6 +15,8 @@ class QFrame;
 class QLabel;
 class QTimer;
 class PictureBox;
+class frmAbout;
+class frmHelp;
 class RandomSource;
 
 // The game's main window: the play field with its score label and food
@@ -89,4 +91,8 @@ private:
     // The marks as the commands last wrote them: a checkable action flips its
     // own mark when chosen, and only the command may decide it.
     std::array<bool, 2> marks {};
+
+    // The secondary windows while they are open; each deletes itself on close.
+    QPointer<frmHelp> helpWindow;
+    QPointer<frmAbout> aboutWindow;
 };

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The about window: the game's name, version and banner, and a link to the
+// makers' page that lights up under the pointer. It opens centred on the main
+// window, stands alone beside it and is thrown away when closed.
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    // Reads the main window's frame to centre on it; keeps no link to it.
+    frmAbout(const QIcon& icon, const QPixmap& banner, const QWidget& mainWindow);
+    ~frmAbout() override;
+
+    // Where a window whose frame is `ownFrame` goes to be centred on
+    // `mainFrame`: the top-left of its frame, in pixels.
+    static QPoint centredPosition(const QRect& mainFrame, QSize ownFrame);
+
+    // The makers' page, the only address the link ever opens.
+    static constexpr const char* linkAddress = "https://vermilo.example/";
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void formLoad(const QWidget& mainWindow);
+    void txtURLMouseMove(QPoint position);
+    void txtURLClick();
+    void restLink();
+    void setLinkColour(const QColor& colour);
+
+    QLabel* Image1 = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblDescription = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* Picture1 = nullptr;
+    QLineEdit* txtURL = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    // True while the pointer is on the link and the link holds the mouse.
+    bool linkHovered = false;
+};

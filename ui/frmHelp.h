@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTextEdit;
+
+// The instructions window: a heading, how to play in a read-only field and an
+// OK button. It stands alone beside the main window and is thrown away when
+// closed, so every opening starts afresh.
+class frmHelp : public QDialog {
+    Q_OBJECT
+
+public:
+    frmHelp();
+
+    // How to play, paragraphs separated by CR LF pairs, no break at the end.
+    static QString instructionsText();
+
+private:
+    void formLoad();
+
+    QFrame* Shape1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QTextEdit* Text1 = nullptr;
+    QPushButton* Command1 = nullptr;
+};
