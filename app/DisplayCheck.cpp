@@ -1,5 +1,6 @@
 #include "DisplayCheck.h"
 
+#include <QFileInfo>
 #include <QMessageLogContext>
 #include <QString>
 #include <QStringList>
@@ -24,13 +25,26 @@ void startUpMessage(QtMsgType type, const QMessageLogContext&, const QString& me
     std::fputs("vermilo: cannot open the game window: the display could not be reached.\n", stderr);
     std::_Exit(EXIT_FAILURE);
 }
+
+// The Wayland client library reports a missing compositor on its own, so its
+// socket is looked for before Qt is asked to connect to it.
+bool waylandSocketExists()
+{
+    const QString display = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    if (QFileInfo(display).isAbsolute())
+        return QFileInfo::exists(display);
+    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtimeDir.isEmpty() && QFileInfo::exists(runtimeDir + QLatin1Char('/') + display);
+}
 }
 
 bool DisplayCheck::displayAvailable()
 {
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
-        || !qEnvironmentVariableIsEmpty("DISPLAY")
-        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (platform.startsWith(QLatin1String("wayland")))
+        return waylandSocketExists();
+    return !platform.isEmpty() || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && waylandSocketExists());
 }
 
 void DisplayCheck::reportPlatformFailureCalmly()

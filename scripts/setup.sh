@@ -8,11 +8,13 @@ packages=(
     cmake ninja-build g++ pkgconf git
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
-    # run
-    qt6-qpa-plugins fonts-ocr-a fonts-dejavu-core
+    # run, on X11 and on Wayland
+    qt6-qpa-plugins qt6-wayland fonts-ocr-a fonts-dejavu-core
     # test: a real X server, key input and screenshots, a sound server to record from
     xvfb xauth xdotool x11-utils imagemagick
     pulseaudio pulseaudio-utils sox
+    # package and check the desktop files and the Windows resources
+    dpkg-dev desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
 
 missing=()
