@@ -221,8 +221,9 @@ TEST_P(EveryHead, looksTheWayItIsGoingWithTwoEyes)
                 continue;
             ++pupils;
             EXPECT_GE(depthTowards(p, c.front), 8) << "pupil in the back half at " << x << "," << y;
-            // Straight behind a pupil lies the white of its eye.
+            // A pupil is the front of its eye: the white lies straight behind it.
             EXPECT_EQ(letter(image.pixel(towards(p, opposite(c.front)))), 'w') << x << "," << y;
+            EXPECT_NE(letter(image.pixel(towards(p, c.front))), 'w') << x << "," << y;
             const bool across = c.front == Top || c.front == Bottom;
             if ((across ? x : y) < 8)
                 ++leftOfMiddle;
