@@ -13,6 +13,8 @@ packages=(
     # test: a real X server, key input and screenshots, a sound server to record from
     xvfb xauth xdotool x11-utils imagemagick
     pulseaudio pulseaudio-utils sox
+    # test: redraw the pictures to compare, compile the Windows resource script
+    python3 binutils-mingw-w64-x86-64
 )
 
 missing=()
