@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ pkgconf git
+    cmake ninja-build g++ pkgconf git python3
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
     # run
@@ -13,8 +13,6 @@ packages=(
     # test: a real X server, key input and screenshots, a sound server to record from
     xvfb xauth xdotool x11-utils imagemagick
     pulseaudio pulseaudio-utils sox
-    # test: redraw the pictures to compare, compile the Windows resource script
-    python3 binutils-mingw-w64-x86-64
 )
 
 missing=()
