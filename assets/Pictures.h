@@ -3,27 +3,48 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QStringList>
 
 #include <array>
 
 #include "Sprite.h"
 
 // The game's pictures: the sixteen cell sprites, the twelve food pictures, the
-// program icon and the about window's banner, made once and kept for the run.
+// program icon and the about window's banner, loaded once from the pictures
+// built into the program and kept for the run.
 class Pictures {
 public:
-    Pictures();
+    // Loads from the program's built-in pictures, or from another folder laid
+    // out the same way. A picture that cannot be loaded is replaced by a plain
+    // opaque one of the right size, so the game still runs without it.
+    explicit Pictures(const QString& root = QStringLiteral(":/"));
 
     const QImage& sprite(Sprite sprite) const;
     const QPixmap& food(int index) const;
     const QIcon& icon() const { return programIcon; }
     const QPixmap& banner() const { return bannerPicture; }
 
+    // The pictures that had to be replaced, by their paths below the root.
+    const QStringList& missing() const { return missingPictures; }
+
     static constexpr int foodCount = 12;
+    static constexpr std::array<int, 6> iconSizes = {16, 32, 48, 64, 128, 256};
+    static constexpr QSize spriteSize {16, 16};
+    static constexpr QSize foodSize {32, 32};
+    static constexpr QSize bannerSize {309, 91};
+
+    // Where each picture lies below the root.
+    static QString spritePath(Sprite sprite);
+    static QString foodPath(int index);
+    static QString iconPath(int size);
+    static QString bannerPath();
 
 private:
+    QImage load(const QString& root, const QString& path, QSize size);
+
     std::array<QImage, spriteCount> sprites;
     std::array<QPixmap, foodCount> foods;
     QIcon programIcon;
     QPixmap bannerPicture;
+    QStringList missingPictures;
 };

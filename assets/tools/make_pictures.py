@@ -1,0 +1,122 @@
+#!/usr/bin/env python3
+"""Draws every picture of the game and writes them under assets/.
+
+    make_pictures.py           write the pictures and the resource list
+    make_pictures.py --check   only compare the files in assets/ with a fresh
+                               drawing; exit status 1 and a list if they differ
+
+Sprites, food and the banner become XPM files (text, so a change shows in a
+diff); the icon becomes an SVG, PNGs for the desktop, an .ico file and the
+bare 32 x 32 icon image that the Windows resource script embeds. The game
+loads them through pictures.qrc, which is written here as well.
+"""
+
+import argparse
+import os
+import sys
+
+# Leave no compiled files beside the sources when run from the build's check.
+sys.dont_write_bytecode = True
+
+import banner  # noqa: E402
+import foods  # noqa: E402
+import icon  # noqa: E402
+import sprites  # noqa: E402
+from picturelib import grid_colours, ico_bytes, ico_image, png_bytes, png_pixels  # noqa: E402
+from picturelib import rgba_rows, xpm_text  # noqa: E402
+
+ASSETS = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def build():
+    """Every output file as {path relative to assets/: content bytes}."""
+    files = {}
+    qrc = []
+
+    sprite_set = sprites.all_sprites()
+    for name, (rows, _) in sprite_set.items():
+        path = f"sprites/{name}.xpm"
+        files[path] = xpm_text(name, rows, sprites.PALETTE).encode()
+        qrc.append(f"        <file>{path}</file>")
+
+    food_set = foods.all_foods()
+    for index, (stem, rows, palette) in enumerate(food_set):
+        count = len(grid_colours(rows, palette))
+        if not 5 <= count <= 20:
+            raise SystemExit(f"food picture {stem} has {count} colours, not 5 to 20")
+        path = f"food/{stem}.xpm"
+        files[path] = xpm_text(stem, rows, palette).encode()
+        qrc.append(f'        <file alias="food/{index}.xpm">{path}</file>')
+
+    _, apple_rows, apple_palette = food_set[0]
+    banner_rows, banner_palette = banner.make({name: rows for name, (rows, _) in
+                                               sprite_set.items()},
+                                              sprites.PALETTE, apple_rows, apple_palette)
+    files["banner.xpm"] = xpm_text("banner", banner_rows, banner_palette).encode()
+    qrc.append("        <file>banner.xpm</file>")
+
+    icon_palette = {"#": icon.COLOUR, ".": None}
+    for size in icon.PNG_SIZES:
+        rows = icon.rows(size)
+        path = f"icon/vermilo-{size}.png"
+        files[path] = png_bytes(rgba_rows(rows, icon_palette), size, size)
+        qrc.append(f"        <file>{path}</file>")
+    image = ico_image(icon.rows(32), icon.COLOUR)
+    files["icon/vermilo.ico"] = ico_bytes(image, 32)
+    files["icon/vermilo-32.dib"] = image
+    files["icon/vermilo.svg"] = icon.svg_text().encode()
+
+    files["pictures.qrc"] = ("<!DOCTYPE RCC>\n<!-- Written by tools/make_pictures.py. -->\n"
+                             '<RCC version="1.0">\n    <qresource prefix="/">\n'
+                             + "\n".join(qrc) + "\n    </qresource>\n</RCC>\n").encode()
+    return files
+
+
+def same(path, fresh, stored):
+    # PNGs are compared by their pixels: zlib versions may pack them differently.
+    if path.endswith(".png"):
+        try:
+            return png_pixels(fresh) == png_pixels(stored)
+        except Exception:
+            return False
+    return fresh == stored
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--check", action="store_true",
+                        help="compare with the files in assets/ instead of writing")
+    args = parser.parse_args()
+    files = build()
+    if args.check:
+        stale = []
+        for path, content in sorted(files.items()):
+            full = os.path.join(ASSETS, path)
+            if not os.path.exists(full):
+                stale.append(f"missing: {path}")
+                continue
+            with open(full, "rb") as stored:
+                if not same(path, content, stored.read()):
+                    stale.append(f"differs: {path}")
+        for folder in ("sprites", "food"):
+            for name in sorted(os.listdir(os.path.join(ASSETS, folder))):
+                if f"{folder}/{name}" not in files:
+                    stale.append(f"not drawn by the generator: {folder}/{name}")
+        if stale:
+            print("The pictures in assets/ do not match tools/make_pictures.py:")
+            print("\n".join("  " + line for line in stale))
+            print("Run assets/tools/make_pictures.py and commit what it writes.")
+            return 1
+        print(f"All {len(files)} picture files match the generator.")
+        return 0
+    for path, content in files.items():
+        full = os.path.join(ASSETS, path)
+        os.makedirs(os.path.dirname(full), exist_ok=True)
+        with open(full, "wb") as out:
+            out.write(content)
+    print(f"Wrote {len(files)} files under {ASSETS}.")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

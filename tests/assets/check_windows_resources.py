@@ -1,0 +1,127 @@
+#!/usr/bin/env python3
+"""Compiles the program's Windows resource script with windres and checks what
+the compiled resources hold: icon 30001 as the only member of icon group 1,
+the version information and the two WAVE sounds, all in US English.
+
+    check_windows_resources.py WINDRES SCRIPT ASSETS_DIR OUTPUT.res
+"""
+
+import struct
+import subprocess
+import sys
+
+RT_ICON = 3
+RT_GROUP_ICON = 14
+RT_VERSION = 16
+US_ENGLISH = 0x0409
+
+failures = []
+
+
+def expect(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def read_name(data, pos):
+    """A resource type or name: a number after 0xFFFF, or a UTF-16 string."""
+    (first,) = struct.unpack_from("<H", data, pos)
+    if first == 0xFFFF:
+        return struct.unpack_from("<H", data, pos + 2)[0], pos + 4
+    end = pos
+    while struct.unpack_from("<H", data, end)[0] != 0:
+        end += 2
+    return data[pos:end].decode("utf-16-le"), end + 2
+
+
+def resources(data):
+    """{(type, name): (language, bytes)} of a .res file."""
+    found = {}
+    pos = 0
+    while pos < len(data):
+        size, header = struct.unpack_from("<II", data, pos)
+        kind, at = read_name(data, pos + 8)
+        name, at = read_name(data, at)
+        at = (at + 3) & ~3
+        _, _, language = struct.unpack_from("<IHH", data, at)
+        if size:
+            found[(kind, name)] = (language, data[pos + header:pos + header + size])
+        pos = (pos + header + size + 3) & ~3
+    return found
+
+
+def version_nodes(data, pos=0):
+    """The version information's tree as {key: (value bytes, children)}."""
+    length, value_length, kind = struct.unpack_from("<HHH", data, pos)
+    key_end = pos + 6
+    while struct.unpack_from("<H", data, key_end)[0] != 0:
+        key_end += 2
+    key = data[pos + 6:key_end].decode("utf-16-le")
+    at = (key_end + 2 + 3) & ~3
+    value_size = value_length * 2 if kind == 1 else value_length
+    value = data[at:at + value_size]
+    at = (at + value_size + 3) & ~3
+    children = {}
+    while at < pos + length:
+        child_length = struct.unpack_from("<H", data, at)[0]
+        children.update(version_nodes(data, at))
+        at = (at + child_length + 3) & ~3
+    return {key: (value, children)}
+
+
+def text(value):
+    return value.decode("utf-16-le").rstrip("\x00")
+
+
+def main():
+    windres, script, assets, output = sys.argv[1:5]
+    subprocess.run([windres, "--preprocessor=cpp", "--preprocessor-arg=-xc", "-O", "res",
+                    "-i", script, "-o", output], check=True)
+    with open(output, "rb") as compiled:
+        found = resources(compiled.read())
+    for key, (language, _) in found.items():
+        expect(language == US_ENGLISH, f"resource {key} has language {language:#06x}")
+
+    with open(f"{assets}/icon/vermilo-32.dib", "rb") as image_file:
+        image = image_file.read()
+    expect(found.get((RT_ICON, 30001), (0, b""))[1] == image,
+           "icon 30001 is not the 32 x 32 icon image")
+    group = found.get((RT_GROUP_ICON, 1), (0, b""))[1]
+    expect(len(group) == 20, "icon group 1 should hold exactly one icon")
+    if len(group) == 20:
+        entry = struct.unpack("<HHHBBBBHHIH", group)
+        expect(entry == (0, 1, 1, 32, 32, 0, 0, 1, 8, len(image), 30001),
+               f"icon group 1 entry is {entry}")
+
+    version = found.get((RT_VERSION, 1), (0, b""))[1]
+    expect(bool(version), "no version information 1")
+    if version:
+        root = version_nodes(version)["VS_VERSION_INFO"]
+        fixed = struct.unpack_from("<13I", root[0])
+        expect(fixed[0] == 0xFEEF04BD, "version information has no fixed part")
+        expect(fixed[2:6] == (0x00010001, 0x00000003, 0x00010001, 0x00000003),
+               "file and product version should be 1.1.0.3")
+        strings = root[1].get("StringFileInfo", (b"", {}))[1].get("040904B0", (b"", {}))[1]
+        wanted = {"FileVersion": "1.01.0003", "ProductVersion": "1.01.0003",
+                  "ProductName": "Vermilo", "InternalName": "Vermilo",
+                  "OriginalFilename": "Vermilo.exe"}
+        for key, value in wanted.items():
+            got = text(strings[key][0]) if key in strings else None
+            expect(got == value, f'{key} is {got!r}, not "{value}"')
+        translation = root[1].get("VarFileInfo", (b"", {}))[1].get("Translation", (b"", {}))[0]
+        expect(translation == struct.pack("<HH", 0x0409, 0x04B0),
+               "translation should be US English, Unicode")
+
+    for name in ("POP", "OOF"):
+        with open(f"{assets}/sounds/{name}.wav", "rb") as sound:
+            expect(found.get(("WAVE", name), (0, b""))[1] == sound.read(),
+                   f"WAVE {name} is not assets/sounds/{name}.wav")
+
+    for failure in failures:
+        print("FAIL:", failure)
+    print(f"{len(found)} resources checked, {len(failures)} problems.")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
