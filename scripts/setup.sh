@@ -8,8 +8,9 @@ packages=(
     cmake ninja-build g++ pkgconf git
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
-    # run
-    qt6-qpa-plugins fonts-ocr-a fonts-dejavu-core
+    # run (the sound effects play through libqt6multimedia6, which talks to
+    # PulseAudio, or PipeWire's stand-in for it, through libpulse0)
+    qt6-qpa-plugins fonts-ocr-a fonts-dejavu-core libqt6multimedia6 libpulse0
     # test: a real X server, key input and screenshots, a sound server to record from
     xvfb xauth xdotool x11-utils imagemagick
     pulseaudio pulseaudio-utils sox
