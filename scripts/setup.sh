@@ -8,8 +8,9 @@ packages=(
     cmake ninja-build g++ pkgconf git python3
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
-    # run, on X11 and on Wayland
-    qt6-qpa-plugins qt6-wayland fonts-ocr-a fonts-dejavu-core
+    # run, on X11 and on Wayland (the sound effects play through libqt6multimedia6,
+    # which talks to PulseAudio, or PipeWire's stand-in for it, through libpulse0)
+    qt6-qpa-plugins qt6-wayland fonts-ocr-a fonts-dejavu-core libqt6multimedia6 libpulse0
     # test: a real X server, key input and screenshots, a sound server to record from
     xvfb xauth xdotool x11-utils imagemagick
     pulseaudio pulseaudio-utils sox
