@@ -110,27 +110,22 @@ void modWorm::closeCommand()
 
 void modWorm::keyDown(int keyCode)
 {
+    struct SteeringKey {
+        int keyCode;
+        std::uint8_t refusedWhile; // the key straight back the way the worm goes
+        std::uint8_t newHeading;
+    };
+    static constexpr std::array<SteeringKey, 4> steeringKeys = {{
+        {vkLeft, headingRight, headingLeft},
+        {vkUp, headingDown, headingUp},
+        {vkRight, headingLeft, headingRight},
+        {vkDown, headingUp, headingDown},
+    }};
     if (gameOverActive)
         return;
-    switch (keyCode) {
-    case vkLeft:
-        if (heading != headingRight)
-            setHeading(headingLeft);
-        break;
-    case vkUp:
-        if (heading != headingDown)
-            setHeading(headingUp);
-        break;
-    case vkRight:
-        if (heading != headingLeft)
-            setHeading(headingRight);
-        break;
-    case vkDown:
-        if (heading != headingUp)
-            setHeading(headingDown);
-        break;
-    default: break;
-    }
+    for (const SteeringKey& key : steeringKeys)
+        if (key.keyCode == keyCode && heading != key.refusedWhile)
+            setHeading(key.newHeading);
 }
 
 void modWorm::setHeading(std::uint8_t newHeading)
