@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdlib>
-#include <set>
 #include <utility>
 
 namespace {
@@ -107,13 +106,15 @@ void GameReferee::checkWorm(const modWorm& worm, std::vector<std::string>& probl
     if (heading < 1 || heading > 4 || worm.stepX != deltaX.at(heading)
         || worm.stepY != deltaY.at(heading))
         problems.emplace_back("heading and step disagree");
-    std::set<std::pair<int, int>> seen;
+    std::vector<bool> seen(static_cast<std::size_t>(columns * rows), false);
     for (std::int16_t index = worm.tailIndex;; index = nextIndex(index)) {
         const WormSegment& cell = segment(worm, index);
         if (cell.column < 0 || cell.row < 0 || cell.column >= columns || cell.row >= rows)
             problems.push_back("a worm cell outside the field at " + at(cell));
-        if (!seen.emplace(cell.column, cell.row).second)
+        else if (seen.at(static_cast<std::size_t>(cell.row * columns + cell.column)))
             problems.push_back("the worm lies twice on " + at(cell));
+        else
+            seen.at(static_cast<std::size_t>(cell.row * columns + cell.column)) = true;
         if (index == worm.headIndex)
             break;
         const WormSegment& next = segment(worm, nextIndex(index));
