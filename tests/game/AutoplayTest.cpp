@@ -32,18 +32,18 @@ public:
             return problem;
         while (platform.timers.at(0)) {
             if (++ticks > tickLimit)
-                return "the game still ran after " + std::to_string(tickLimit) + " ticks";
+                return std::string("the game still ran after ") + std::to_string(tickLimit) + " ticks";
             if (const int key = bot.chooseKey(worm))
                 worm.keyDown(key);
             worm.timer1Tick();
-            if (auto problem = afterEvent("tick " + std::to_string(ticks)); !problem.empty())
+            if (auto problem = afterEvent(std::string("tick ") + std::to_string(ticks)); !problem.empty())
                 return problem;
         }
         for (int count = 0; platform.timers.at(1); ++count) {
             if (count > ringSize)
                 return "the count-up did not end";
             worm.timer2Tick();
-            if (auto problem = afterEvent("count " + std::to_string(count)); !problem.empty())
+            if (auto problem = afterEvent(std::string("count ") + std::to_string(count)); !problem.empty())
                 return problem;
         }
         if (referee.state() != GameState::Finished)

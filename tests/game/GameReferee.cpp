@@ -28,7 +28,7 @@ constexpr std::array<int, 5> deltaY = {0, -1, 0, 1, 0};
 
 std::string at(const WormSegment& cell)
 {
-    return "(" + std::to_string(cell.column) + ", " + std::to_string(cell.row) + ")";
+    return std::string("(") + std::to_string(cell.column) + ", " + std::to_string(cell.row) + ")";
 }
 }
 
@@ -53,7 +53,7 @@ std::vector<std::string> GameReferee::check(const modWorm& worm, const GameView&
     const int length = wormLength(worm.headIndex, worm.tailIndex);
     switch (current) {
     case GameState::Inconsistent:
-        problems.push_back("flags and timers match no state: running " + std::to_string(worm.gameRunning)
+        problems.push_back(std::string("flags and timers match no state: running ") + std::to_string(worm.gameRunning)
                            + ", over " + std::to_string(worm.gameOverActive) + ", Timer1 "
                            + std::to_string(view.timer1) + ", Timer2 " + std::to_string(view.timer2));
         return problems;
@@ -63,7 +63,7 @@ std::vector<std::string> GameReferee::check(const modWorm& worm, const GameView&
         if (view.scoreVisible)
             problems.emplace_back("the score shows while the worm lives");
         if (length < 6)
-            problems.push_back("a live worm of " + std::to_string(length) + " cells");
+            problems.push_back(std::string("a live worm of ") + std::to_string(length) + " cells");
         break;
     case GameState::GameOver:
         if (!view.scoreVisible)
@@ -82,7 +82,7 @@ std::vector<std::string> GameReferee::check(const modWorm& worm, const GameView&
             crashes += lastCrashed ? 1 : 0;
             lastScore = worm.scoreTally;
             if (worm.scoreTally != lengthAtDeath - 1)
-                problems.push_back("the count-up ended at " + std::to_string(worm.scoreTally)
+                problems.push_back(std::string("the count-up ended at ") + std::to_string(worm.scoreTally)
                                    + " for a worm of " + std::to_string(lengthAtDeath));
         }
         if (!view.scoreVisible || view.scoreCaption != std::to_string(worm.scoreTally))
@@ -136,7 +136,7 @@ void GameReferee::checkFood(const modWorm& worm, const GameView& view,
     const bool live = current == GameState::Running || current == GameState::Paused;
     if (!live) {
         if (!view.foodInField.empty())
-            problems.push_back("food picture " + std::to_string(view.foodInField.front().picture)
+            problems.push_back(std::string("food picture ") + std::to_string(view.foodInField.front().picture)
                                + " in the field while " + stateName(current));
         return;
     }
@@ -148,7 +148,7 @@ void GameReferee::checkFood(const modWorm& worm, const GameView& view,
     const GameView::Food& food = view.foodInField.front();
     if (food.picture != worm.foodPicture || food.left != worm.foodCell.column * cellSize
         || food.top != worm.foodCell.row * cellSize)
-        problems.push_back("food picture " + std::to_string(food.picture) + " at ("
+        problems.push_back(std::string("food picture ") + std::to_string(food.picture) + " at ("
                            + std::to_string(food.left) + ", " + std::to_string(food.top)
                            + ") is not where the food is, " + at(worm.foodCell));
     if (worm.foodCell.column < 0 || worm.foodCell.row < 0 || worm.foodCell.column + 1 >= columns

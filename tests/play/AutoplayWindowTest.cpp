@@ -81,7 +81,7 @@ TEST_P(WindowAutoplay, aWholeGameShowsTheRulesExactlyAndRepaintsOnlyWhatChanged)
         const int picture = worm.foodPicture;
         ASSERT_TRUE(ticks.tick(GameTimer::Timer1));
         ++steps;
-        ASSERT_NO_FATAL_FAILURE(settle("step " + std::to_string(steps)));
+        ASSERT_NO_FATAL_FAILURE(settle(std::string("step ") + std::to_string(steps)));
         const std::int64_t painted = paints.take();
         if (referee.rules.state() != GameState::Running)
             break;
@@ -93,7 +93,7 @@ TEST_P(WindowAutoplay, aWholeGameShowsTheRulesExactlyAndRepaintsOnlyWhatChanged)
     }
     ASSERT_EQ(referee.rules.state(), GameState::GameOver);
     for (int count = 1; ticks.tick(GameTimer::Timer2); ++count)
-        ASSERT_NO_FATAL_FAILURE(settle("count " + std::to_string(count)));
+        ASSERT_NO_FATAL_FAILURE(settle(std::string("count ") + std::to_string(count)));
     EXPECT_EQ(referee.rules.state(), GameState::Finished);
     EXPECT_EQ(referee.rules.games, 1);
     std::cout << "a worm of " << referee.rules.lastScore + 1 << " cells after " << steps

@@ -104,7 +104,7 @@ std::string EventStorm::run(int events)
     std::string history;
     for (const std::string& earlier : recent)
         history += (history.empty() ? "" : ", ") + earlier;
-    return "seed " + std::to_string(seed) + ", event " + std::to_string(event - 1) + ": " + problem
+    return std::string("seed ") + std::to_string(seed) + ", event " + std::to_string(event - 1) + ": " + problem
         + " (the last events: " + history + ")";
 }
 
