@@ -23,7 +23,7 @@ const FieldCycle cycle(columns, rows);
 ClockRandom clockRandom;
 NullPlatform nullPlatform;
 frmMain* hiddenWindow = nullptr; // drawn into, never shown: the board image alone
-frmMain* shownWindow = nullptr;  // shown offscreen, its repaint handled after every step
+frmMain* shownWindow = nullptr; // shown offscreen, its repaint handled after every step
 
 // Lays a worm of `length` cells along the field's closed path from `place`;
 // food is put out of reach and sound off, so that only the step is measured.
@@ -42,9 +42,9 @@ void stepAlongThePath(benchmark::State& state, modWorm& worm, bool repaint)
     layOnPath(worm, 0, static_cast<int>(state.range(0)));
     for (auto _ : state) {
         const WormSegment& head = worm.segmentRing.at(static_cast<std::size_t>(worm.headIndex));
-        worm.keyDown(std::array {0, modWorm::vkUp, modWorm::vkRight, modWorm::vkDown,
-                                 modWorm::vkLeft}
-                         .at(cycle.headingFrom(head.column, head.row)));
+        worm.keyDown(
+            std::array {0, modWorm::vkUp, modWorm::vkRight, modWorm::vkDown, modWorm::vkLeft}.at(
+                cycle.headingFrom(head.column, head.row)));
         worm.StepWorm();
         if (repaint)
             QCoreApplication::processEvents();

@@ -146,8 +146,9 @@ void TickProbe::finish()
                 static_cast<long long>(*std::max_element(playPaint.begin(), playPaint.end())),
                 mean(playPaint), playPaint.size(), static_cast<long long>(overLimit),
                 window.board()->width() * window.board()->height());
-    std::printf("Board pixels painted per count-up tick: max %lld, mean %.1f; at a death: max %lld\n",
-                static_cast<long long>(*std::max_element(countPaint.begin(), countPaint.end())),
-                mean(countPaint), static_cast<long long>(deathPaint));
+    std::printf(
+        "Board pixels painted per count-up tick: max %lld, mean %.1f; at a death: max %lld\n",
+        static_cast<long long>(*std::max_element(countPaint.begin(), countPaint.end())),
+        mean(countPaint), static_cast<long long>(deathPaint));
     QCoreApplication::exit(0);
 }

@@ -10,8 +10,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare window"));
-    window.menuBar()->addMenu(QStringLiteral("&Game"))->addAction(QStringLiteral("E&xit"), &app,
-                                                                   &QApplication::quit);
+    window.menuBar()
+        ->addMenu(QStringLiteral("&Game"))
+        ->addAction(QStringLiteral("E&xit"), &app, &QApplication::quit);
     auto* field = new QWidget(&window);
     field->setFixedSize(481, 369);
     window.setCentralWidget(field);

@@ -1,17 +1,15 @@
 // Starts a program and prints how long it took until its window was mapped on
 // the X display, then its process id; the program is left running.
 //   map_timer TITLE PROGRAM [ARGUMENTS...]   prints "<milliseconds> <pid>"
-#include <xcb/xcb.h>
-
-#include <poll.h>
-#include <signal.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <poll.h>
+#include <signal.h>
 #include <string>
+#include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace {
 std::string windowTitle(xcb_connection_t* connection, xcb_window_t window)

@@ -26,7 +26,7 @@ QT_QPA_PLATFORM=offscreen "$build/bench/rules_bench" \
     awk '$1 ~ /_(median|min|max)$/ {
              name = $1; sub(/_[a-z]+$/, "", name); stat = $1; sub(/.*_/, "", stat)
              if (!(name in seen)) { seen[name] = 1; order[++n] = name }
-             value[name, stat] = $2; label[name] = $NF ~ /placed|left/ ? $(NF-2) " " $(NF-1) " " $NF : ""
+             value[name, stat] = $2
          }
          END {
              printf "%-28s %10s %22s\n", "benchmark", "median", "range"

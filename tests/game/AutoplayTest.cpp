@@ -32,18 +32,21 @@ public:
             return problem;
         while (platform.timers.at(0)) {
             if (++ticks > tickLimit)
-                return std::string("the game still ran after ") + std::to_string(tickLimit) + " ticks";
+                return std::string("the game still ran after ") + std::to_string(tickLimit)
+                    + " ticks";
             if (const int key = bot.chooseKey(worm))
                 worm.keyDown(key);
             worm.timer1Tick();
-            if (auto problem = afterEvent(std::string("tick ") + std::to_string(ticks)); !problem.empty())
+            if (auto problem = afterEvent(std::string("tick ") + std::to_string(ticks));
+                !problem.empty())
                 return problem;
         }
         for (int count = 0; platform.timers.at(1); ++count) {
             if (count > ringSize)
                 return "the count-up did not end";
             worm.timer2Tick();
-            if (auto problem = afterEvent(std::string("count ") + std::to_string(count)); !problem.empty())
+            if (auto problem = afterEvent(std::string("count ") + std::to_string(count));
+                !problem.empty())
                 return problem;
         }
         if (referee.state() != GameState::Finished)
@@ -121,7 +124,8 @@ TEST(Autoplay, gamesAlongOnePathFillTheFieldUntilNoPlaceForFoodIsLeft)
     for (std::uint64_t seed = 1; seed <= games; ++seed) {
         const Field field = smallField(seed);
         AutoplayedGame game(seed, field.columns, field.rows, Autoplayer::Style::fillingTheField);
-        const std::string problem = game.play(field.columns * field.rows * field.columns * field.rows);
+        const std::string problem
+            = game.play(field.columns * field.rows * field.columns * field.rows);
         ASSERT_EQ(problem, "") << "seed " << seed << " on " << field.columns << " x " << field.rows;
         EXPECT_EQ(game.referee.crashes, 0) << "seed " << seed;
         EXPECT_GT(game.referee.lastScore + 1, field.columns * field.rows / 2) << "seed " << seed;

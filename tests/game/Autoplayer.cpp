@@ -48,9 +48,8 @@ std::uint8_t Autoplayer::towardsFood(const modWorm& worm) const
     for (std::uint8_t heading = headingUp; heading <= headingLeft; ++heading) {
         if (heading == opposite(worm.heading))
             continue;
-        const WormSegment cell {
-            static_cast<std::int16_t>(head.column + deltaX.at(heading)),
-            static_cast<std::int16_t>(head.row + deltaY.at(heading)), 0};
+        const WormSegment cell {static_cast<std::int16_t>(head.column + deltaX.at(heading)),
+                                static_cast<std::int16_t>(head.row + deltaY.at(heading)), 0};
         if (worm.IsCellBlocked(cell))
             continue;
         const int room = roomFrom(cell, taken);

@@ -24,8 +24,7 @@ char moveLetter(std::uint8_t heading)
 }
 
 FieldCycle::FieldCycle(int columns, int rows)
-    : columns(columns), rows(rows),
-      headings(static_cast<std::size_t>(columns * rows), 0)
+    : columns(columns), rows(rows), headings(static_cast<std::size_t>(columns * rows), 0)
 {
     if (columns < 2 || columns % 2 != 0 || rows < 2)
         throw std::invalid_argument("the path needs an even number of columns and two rows");

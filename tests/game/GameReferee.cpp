@@ -53,9 +53,11 @@ std::vector<std::string> GameReferee::check(const modWorm& worm, const GameView&
     const int length = wormLength(worm.headIndex, worm.tailIndex);
     switch (current) {
     case GameState::Inconsistent:
-        problems.push_back(std::string("flags and timers match no state: running ") + std::to_string(worm.gameRunning)
-                           + ", over " + std::to_string(worm.gameOverActive) + ", Timer1 "
-                           + std::to_string(view.timer1) + ", Timer2 " + std::to_string(view.timer2));
+        problems.push_back(std::string("flags and timers match no state: running ")
+                           + std::to_string(worm.gameRunning) + ", over "
+                           + std::to_string(worm.gameOverActive) + ", Timer1 "
+                           + std::to_string(view.timer1) + ", Timer2 "
+                           + std::to_string(view.timer2));
         return problems;
     case GameState::Idle:
     case GameState::Running:
@@ -82,8 +84,9 @@ std::vector<std::string> GameReferee::check(const modWorm& worm, const GameView&
             crashes += lastCrashed ? 1 : 0;
             lastScore = worm.scoreTally;
             if (worm.scoreTally != lengthAtDeath - 1)
-                problems.push_back(std::string("the count-up ended at ") + std::to_string(worm.scoreTally)
-                                   + " for a worm of " + std::to_string(lengthAtDeath));
+                problems.push_back(std::string("the count-up ended at ")
+                                   + std::to_string(worm.scoreTally) + " for a worm of "
+                                   + std::to_string(lengthAtDeath));
         }
         if (!view.scoreVisible || view.scoreCaption != std::to_string(worm.scoreTally))
             problems.push_back("the final score shows \"" + view.scoreCaption + "\", not "
@@ -136,7 +139,8 @@ void GameReferee::checkFood(const modWorm& worm, const GameView& view,
     const bool live = current == GameState::Running || current == GameState::Paused;
     if (!live) {
         if (!view.foodInField.empty())
-            problems.push_back(std::string("food picture ") + std::to_string(view.foodInField.front().picture)
+            problems.push_back(std::string("food picture ")
+                               + std::to_string(view.foodInField.front().picture)
                                + " in the field while " + stateName(current));
         return;
     }
@@ -217,6 +221,7 @@ std::vector<Sprite> GameReferee::expectedCells(const modWorm& worm) const
     }
     const WormSegment& head = segment(worm, worm.headIndex);
     const bool showCrash = current == GameState::GameOver && crashed(worm);
-    put(head, showCrash ? Sprite::pWHX : headSprite(static_cast<std::uint8_t>(head.shapeCode % 10)));
+    put(head,
+        showCrash ? Sprite::pWHX : headSprite(static_cast<std::uint8_t>(head.shapeCode % 10)));
     return cells;
 }

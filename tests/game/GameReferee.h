@@ -46,7 +46,7 @@ public:
 
     int columns;
     int rows;
-    int games = 0;   // count-ups seen to their end
+    int games = 0; // count-ups seen to their end
     int crashes = 0; // of those, games that ended in a crash
     int lastScore = -1;
 

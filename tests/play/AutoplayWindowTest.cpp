@@ -100,9 +100,8 @@ TEST_P(WindowAutoplay, aWholeGameShowsTheRulesExactlyAndRepaintsOnlyWhatChanged)
               << " steps\n";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SeededGames, WindowAutoplay,
-    testing::Values(WholeGame {Autoplayer::Style::towardsFood, 1},
-                    WholeGame {Autoplayer::Style::towardsFood, 2},
-                    WholeGame {Autoplayer::Style::towardsFood, 3},
-                    WholeGame {Autoplayer::Style::fillingTheField, 4}));
+INSTANTIATE_TEST_SUITE_P(SeededGames, WindowAutoplay,
+                         testing::Values(WholeGame {Autoplayer::Style::towardsFood, 1},
+                                         WholeGame {Autoplayer::Style::towardsFood, 2},
+                                         WholeGame {Autoplayer::Style::towardsFood, 3},
+                                         WholeGame {Autoplayer::Style::fillingTheField, 4}));

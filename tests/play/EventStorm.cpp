@@ -20,16 +20,16 @@
 namespace {
 constexpr int notEnded = 7;
 
-constexpr std::array<Qt::Key, 4> cursorKeys = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right,
-                                               Qt::Key_Down};
+constexpr std::array<Qt::Key, 4> cursorKeys
+    = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
 // Keys a player may hit that mean nothing to the game; Alt and the menus'
 // letters are left out, since they would open a menu and take the keyboard.
-constexpr std::array<Qt::Key, 9> otherKeys = {Qt::Key_Space,  Qt::Key_Return, Qt::Key_Escape,
-                                              Qt::Key_A,      Qt::Key_P,      Qt::Key_F1,
-                                              Qt::Key_F3,     Qt::Key_Home,   Qt::Key_Tab};
-constexpr std::array<Qt::KeyboardModifiers::Int, 6> modifierSets = {
-    Qt::NoModifier,      Qt::ShiftModifier, Qt::ControlModifier,
-    Qt::KeypadModifier,  Qt::MetaModifier,  Qt::ShiftModifier | Qt::ControlModifier};
+constexpr std::array<Qt::Key, 9> otherKeys
+    = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_A,  Qt::Key_P,
+       Qt::Key_F1,    Qt::Key_F3,     Qt::Key_Home,   Qt::Key_Tab};
+constexpr std::array<Qt::KeyboardModifiers::Int, 6> modifierSets
+    = {Qt::NoModifier,     Qt::ShiftModifier, Qt::ControlModifier,
+       Qt::KeypadModifier, Qt::MetaModifier,  Qt::ShiftModifier | Qt::ControlModifier};
 
 Qt::Key qtKey(int virtualKey)
 {
@@ -104,8 +104,8 @@ std::string EventStorm::run(int events)
     std::string history;
     for (const std::string& earlier : recent)
         history += (history.empty() ? "" : ", ") + earlier;
-    return std::string("seed ") + std::to_string(seed) + ", event " + std::to_string(event - 1) + ": " + problem
-        + " (the last events: " + history + ")";
+    return std::string("seed ") + std::to_string(seed) + ", event " + std::to_string(event - 1)
+        + ": " + problem + " (the last events: " + history + ")";
 }
 
 int EventStorm::runInEventLoop(Action action)
@@ -171,10 +171,10 @@ EventStorm::Action EventStorm::drawAction()
 EventStorm::Action EventStorm::drawQueuedAction()
 {
     static constexpr std::array<Action, 14> queued = {
-        Action::cursorKey,  Action::cursorKey, Action::botKey,    Action::otherKey,
-        Action::f2,         Action::ctrlP,     Action::menuNew,   Action::menuExit,
-        Action::menuSound,  Action::menuPause, Action::menuAbout, Action::menuInstructions,
-        Action::tick1,      Action::tick2,
+        Action::cursorKey, Action::cursorKey, Action::botKey,    Action::otherKey,
+        Action::f2,        Action::ctrlP,     Action::menuNew,   Action::menuExit,
+        Action::menuSound, Action::menuPause, Action::menuAbout, Action::menuInstructions,
+        Action::tick1,     Action::tick2,
     };
     return queued.at(static_cast<std::size_t>(dice() % queued.size()));
 }

@@ -28,7 +28,7 @@ public:
 
     // What the storm did, for the record.
     int exits = 0;
-    int soundPasses = 0;  // events that waited and ran inside a sound's pass
+    int soundPasses = 0; // events that waited and ran inside a sound's pass
     int gamesFinished = 0;
     int secondaryWindows = 0;
 

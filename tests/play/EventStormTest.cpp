@@ -1,3 +1,5 @@
+#include "EventStorm.h"
+
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QTest>
@@ -7,7 +9,6 @@
 #include <iostream>
 #include <vector>
 
-#include "EventStorm.h"
 #include "frmMain.h"
 #include "SeededRandom.h"
 
