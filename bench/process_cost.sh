@@ -8,6 +8,7 @@ game=$build/app/vermilo
 bare=$build/bench/bare_window
 map_timer=$build/bench/map_timer
 starts=${VERMILO_STARTS:-10}
+play_seconds=${VERMILO_PLAY_SECONDS:-60}
 hz=$(getconf CLK_TCK)
 
 rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
@@ -43,7 +44,7 @@ read -r _ game_pid < <("$map_timer" "Vermilo" "$game")
 sleep 2
 echo "Game: resident $(rss_kb "$game_pid") kB after start-up; CPU while idle $(cpu_percent "$game_pid" 10) % of a core"
 
-# A minute of play, keys from outside as a player gives them: a fresh worm
+# A minute of play (VERMILO_PLAY_SECONDS), keys from outside as a player gives them: a fresh worm
 # every ten seconds, steered round a small square in the middle of the field.
 window=$(xdotool search --name '^Vermilo$' | head -1)
 xdotool windowfocus --sync "$window"
@@ -58,12 +59,13 @@ play() {
 }
 start_ticks=$(cpu_ticks "$game_pid")
 rss_samples=("$(rss_kb "$game_pid")")
-end=$((SECONDS + 60))
+end=$((SECONDS + play_seconds))
 play "$end" &
 player=$!
-for _ in 1 2 3 4 5 6; do sleep 10; rss_samples+=("$(rss_kb "$game_pid")"); done
+while [ "$SECONDS" -lt "$end" ]; do sleep 10; rss_samples+=("$(rss_kb "$game_pid")"); done
 wait "$player"
 play_ticks=$(($(cpu_ticks "$game_pid") - start_ticks))
-echo "Game during a minute of play: resident kB every 10 s: ${rss_samples[*]}"
-echo "Game during a minute of play: CPU $(awk -v t="$play_ticks" -v hz="$hz" 'BEGIN {printf "%.2f", 100 * t / hz / 60}') % of a core"
+echo "Game during $play_seconds s of play: resident kB every 10 s: ${rss_samples[*]}"
+echo "Game during $play_seconds s of play: CPU $(awk -v t="$play_ticks" -v hz="$hz" -v s="$play_seconds" \
+    'BEGIN {printf "%.2f", 100 * t / hz / s}') % of a core"
 stop "$game_pid"
