@@ -11,7 +11,7 @@ packages=(
     # run
     qt6-qpa-plugins fonts-ocr-a fonts-dejavu-core
     # test: a real X server, key input and screenshots, a sound server to record from
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick libxcb1-dev
     pulseaudio pulseaudio-utils sox
 )
 
