@@ -12,7 +12,7 @@ packages=(
     # which talks to PulseAudio, or PipeWire's stand-in for it, through libpulse0)
     qt6-qpa-plugins qt6-wayland fonts-ocr-a fonts-dejavu-core libqt6multimedia6 libpulse0
     # test: a real X server, key input and screenshots, a sound server to record from
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick libxcb1-dev
     pulseaudio pulseaudio-utils sox
     # package and check the desktop files and the Windows resources
     dpkg-dev desktop-file-utils appstream binutils-mingw-w64-x86-64

@@ -1,0 +1,73 @@
+// Starts a program and prints how long it took until its window was mapped on
+// the X display, then its process id; the program is left running.
+//   map_timer TITLE PROGRAM [ARGUMENTS...]   prints "<milliseconds> <pid>"
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <poll.h>
+#include <signal.h>
+#include <string>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+namespace {
+std::string windowTitle(xcb_connection_t* connection, xcb_window_t window)
+{
+    const xcb_get_property_cookie_t cookie = xcb_get_property(
+        connection, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr);
+    if (!reply)
+        return {};
+    const std::string title(static_cast<const char*>(xcb_get_property_value(reply)),
+                            static_cast<std::size_t>(xcb_get_property_value_length(reply)));
+    std::free(reply);
+    return title;
+}
+}
+
+int main(int argc, char* argv[])
+{
+    if (argc < 3) {
+        std::fputs("usage: map_timer TITLE PROGRAM [ARGUMENTS...]\n", stderr);
+        return 2;
+    }
+    const std::string wanted = argv[1];
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection)) {
+        std::fputs("map_timer: no X display\n", stderr);
+        return 1;
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
+    // A round trip, so the server watches the root before the program starts.
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+
+    const auto started = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        execvp(argv[2], argv + 2);
+        std::perror("map_timer: cannot start the program");
+        _exit(127);
+    }
+    pollfd watch {xcb_get_file_descriptor(connection), POLLIN, 0};
+    while (std::chrono::steady_clock::now() - started < std::chrono::seconds(30)) {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) {
+            const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
+            const xcb_window_t window = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
+            std::free(event);
+            if (mapped && windowTitle(connection, window) == wanted) {
+                const std::chrono::duration<double, std::milli> took
+                    = std::chrono::steady_clock::now() - started;
+                std::printf("%.1f %d\n", took.count(), static_cast<int>(child));
+                xcb_disconnect(connection);
+                return 0;
+            }
+        }
+        poll(&watch, 1, 100);
+    }
+    std::fprintf(stderr, "map_timer: no window \"%s\" within 30 s\n", wanted.c_str());
+    kill(child, SIGTERM);
+    return 1;
+}
