@@ -11,20 +11,11 @@
 #include <numeric>
 
 #include "frmMain.h"
+#include "KeyCodes.h"
 #include "PictureBox.h"
 
 namespace {
 constexpr int longEnough = 70;
-
-Qt::Key qtKey(int virtualKey)
-{
-    switch (virtualKey) {
-    case modWorm::vkLeft: return Qt::Key_Left;
-    case modWorm::vkUp: return Qt::Key_Up;
-    case modWorm::vkRight: return Qt::Key_Right;
-    default: return Qt::Key_Down;
-    }
-}
 
 void printPeriods(const char* name, std::vector<double> periods)
 {

@@ -7,6 +7,7 @@
 
 #include "Autoplayer.h"
 #include "frmMain.h"
+#include "KeyCodes.h"
 #include "PaintMeter.h"
 #include "PictureBox.h"
 #include "SeededRandom.h"
@@ -14,16 +15,6 @@
 #include "WindowReferee.h"
 
 namespace {
-Qt::Key qtKey(int virtualKey)
-{
-    switch (virtualKey) {
-    case modWorm::vkLeft: return Qt::Key_Left;
-    case modWorm::vkUp: return Qt::Key_Up;
-    case modWorm::vkRight: return Qt::Key_Right;
-    default: return Qt::Key_Down;
-    }
-}
-
 struct WholeGame {
     Autoplayer::Style style;
     std::uint64_t seed;

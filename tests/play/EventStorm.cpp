@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "frmMain.h"
+#include "KeyCodes.h"
 #include "PictureBox.h"
 
 namespace {
@@ -30,16 +31,6 @@ constexpr std::array<Qt::Key, 9> otherKeys
 constexpr std::array<Qt::KeyboardModifiers::Int, 6> modifierSets
     = {Qt::NoModifier,     Qt::ShiftModifier, Qt::ControlModifier,
        Qt::KeypadModifier, Qt::MetaModifier,  Qt::ShiftModifier | Qt::ControlModifier};
-
-Qt::Key qtKey(int virtualKey)
-{
-    switch (virtualKey) {
-    case modWorm::vkLeft: return Qt::Key_Left;
-    case modWorm::vkUp: return Qt::Key_Up;
-    case modWorm::vkRight: return Qt::Key_Right;
-    default: return Qt::Key_Down;
-    }
-}
 
 QList<QWidget*> openSecondaryWindows(const QWidget& main)
 {
