@@ -15,7 +15,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick libxcb1-dev
     pulseaudio pulseaudio-utils sox
     # package and check the desktop files and the Windows resources
-    dpkg-dev desktop-file-utils appstream binutils-mingw-w64-x86-64
+    dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
 
 missing=()
