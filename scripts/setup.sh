@@ -16,6 +16,9 @@ packages=(
     pulseaudio pulseaudio-utils sox
     # package and check the desktop files and the Windows resources
     dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64
+    # the Windows program: cross-compiled, tested under Wine on a virtual display
+    # with a window manager, packed into an installer
+    g++-mingw-w64-x86-64-posix googletest wine wine64 openbox nsis
 )
 
 missing=()
