@@ -286,11 +286,6 @@ void frmMain::setFoodTop(int picture, int top)
     Image1.at(static_cast<std::size_t>(picture))->setTop(top);
 }
 
-WaitableTimer& frmMain::timer(GameTimer which)
-{
-    return which == GameTimer::Timer1 ? Timer1 : Timer2;
-}
-
 const WaitableTimer& frmMain::timer(GameTimer which) const
 {
     return which == GameTimer::Timer1 ? Timer1 : Timer2;
@@ -298,7 +293,7 @@ const WaitableTimer& frmMain::timer(GameTimer which) const
 
 void frmMain::setTimerEnabled(GameTimer which, bool enabled)
 {
-    timer(which).setEnabled(enabled);
+    (which == GameTimer::Timer1 ? Timer1 : Timer2).setEnabled(enabled);
 }
 
 bool frmMain::isTimerEnabled(GameTimer which) const

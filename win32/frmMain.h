@@ -39,9 +39,11 @@ public:
     HWND window() const { return hwnd; }
     HMENU menu() const { return GetMenu(hwnd); }
     modWorm& game() { return worm; }
+    const modWorm& game() const { return worm; }
     const PictureBox& board() const { return *picBoard; }
     const TransparentLabel& scoreLabel() const { return *lblScore; }
     const ImageElement& foodPicture(int index) const;
+    const WaitableTimer& timer(GameTimer which) const;
     // Board pixels per device pixel: the whole factor of the screen's density.
     int scale() const { return boardScale; }
 
@@ -86,9 +88,6 @@ private:
     void showMainWindow() override;
     void playSound(std::string_view name) override;
     void processEvents() override;
-
-    WaitableTimer& timer(GameTimer which);
-    const WaitableTimer& timer(GameTimer which) const;
 
     HINSTANCE instance;
     PictureResources pictures;
