@@ -24,11 +24,14 @@ public:
     // Handles the messages and signals that are waiting, then returns. A quit
     // met here is posted again for the loop that runs the program.
     void handleWaiting();
+    // Runs the handlers of the signalled handles only: for the times the
+    // system runs a message loop of its own (a menu dropped down, the window
+    // being dragged) and the timers would otherwise wait for it to end.
+    void handleSignals();
 
 private:
     // False once WM_QUIT was taken off the queue.
     bool handleMessages();
-    void handleSignals();
 
     PreTranslation preTranslate;
     std::vector<HANDLE> handles;

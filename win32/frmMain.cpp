@@ -22,6 +22,10 @@ constexpr RECT scoreArea {0, 136, 481, 136 + 113};
 // 72 points at 96 dots per inch.
 constexpr int scorePixels = 96;
 constexpr UINT standardDpi = 96;
+// While a menu is open or the window is dragged, the system's own loop runs,
+// and this timer looks at the game's timers for it.
+constexpr UINT_PTR modalLoopTimer = 1;
+constexpr UINT modalLoopCheck = 10;
 
 void registerClass(HINSTANCE instance)
 {
@@ -166,6 +170,14 @@ LRESULT frmMain::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE: onClose(); return 0;
+    case WM_ENTERMENULOOP:
+    case WM_ENTERSIZEMOVE: onModalLoop(true); break;
+    case WM_EXITMENULOOP:
+    case WM_EXITSIZEMOVE: onModalLoop(false); break;
+    case WM_TIMER:
+        if (wParam == modalLoopTimer)
+            loop.handleSignals();
+        return 0;
     case WM_DESTROY: endProgramIfLastWindow(window); return 0;
     case WM_NCDESTROY: hwnd = nullptr; break;
     default: break;
@@ -207,6 +219,14 @@ void frmMain::onClose()
     // program ends when its last window has gone.
     worm.closeCommand();
     DestroyWindow(hwnd);
+}
+
+void frmMain::onModalLoop(bool entered)
+{
+    if (entered)
+        SetTimer(hwnd, modalLoopTimer, modalLoopCheck, nullptr);
+    else
+        KillTimer(hwnd, modalLoopTimer);
 }
 
 void frmMain::Form_KeyDown(int keyCode)

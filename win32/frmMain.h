@@ -63,6 +63,7 @@ private:
     void onPaint();
     void onDpiChanged(UINT dpi, const RECT& suggested);
     void onClose();
+    void onModalLoop(bool entered);
 
     void Form_KeyDown(int keyCode);
     void mnuGameNewClick();
