@@ -88,9 +88,12 @@ RECT PictureBox::toDevice(const RECT& area) const
 void PictureBox::place(int left, int top, int newScale)
 {
     scale = newScale;
-    if (hwnd)
-        SetWindowPos(hwnd, nullptr, left, top, width * scale, height * scale,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!hwnd)
+        return;
+    SetWindowPos(hwnd, nullptr, left, top, width * scale, height * scale,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // What is shown already was drawn at the old scale.
+    InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 void PictureBox::addElement(const BoardElement& element)
