@@ -3,6 +3,7 @@
 #include <chrono>
 #include <fstream>
 #include <iterator>
+#include <windows.h>
 
 #include "frmMain.h"
 #include "resource.h"
@@ -197,4 +198,63 @@ TEST(HighDensityScreens, fieldIsMagnifiedByAWholeFactor)
                                      {264u, 3},
                                      {288u, 3}})
         EXPECT_EQ(frmMain::scaleForDpi(dpi), scale) << dpi << " dpi";
+}
+
+TEST_F(MainWindow, doubleDensityScreenShowsEveryBoardPixelAsATwoByTwoBlock)
+{
+    RECT suggested;
+    GetWindowRect(window.window(), &suggested);
+    SendMessageW(window.window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+                 reinterpret_cast<LPARAM>(&suggested));
+    RECT client;
+    GetClientRect(window.window(), &client);
+    EXPECT_EQ(client.right, 2 * 481);
+    EXPECT_EQ(client.bottom, 2 * 369);
+
+    // What the board window shows, read back from its screen.
+    UpdateWindow(window.board().window());
+    const int width = 2 * 479;
+    const int height = 2 * 367;
+    HDC screen = GetDC(window.board().window());
+    HDC copy = CreateCompatibleDC(screen);
+    HBITMAP shot = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(copy, shot);
+    BitBlt(copy, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    SelectObject(copy, previous);
+    BITMAPINFO info {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> shown(static_cast<std::size_t>(width * height));
+    GetDIBits(copy, shot, 0, height, shown.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(shot);
+    DeleteDC(copy);
+    ReleaseDC(window.board().window(), screen);
+
+    // The start-up worm's two top rows of cells, where every pixel matters.
+    const std::uint32_t* image = window.board().pixels();
+    int differing = 0;
+    for (int y = 0; y < 2 * cellSize; ++y)
+        for (int x = 0; x < 479; ++x)
+            for (int corner = 0; corner < 4; ++corner) {
+                const auto at
+                    = static_cast<std::size_t>((2 * y + corner / 2) * width + 2 * x + corner % 2);
+                differing += (shown.at(at) & 0xFFFFFFu) != (image[y * 479 + x] & 0xFFFFFFu);
+            }
+    EXPECT_EQ(differing, 0);
+}
+
+TEST(ProgramManifest, asksForPerMonitorDensityAndCommonControlsSix)
+{
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()),
+              DPI_AWARENESS_PER_MONITOR_AWARE);
+    // Version 6 is its own side-by-side assembly, loaded from the assembly's folder.
+    HMODULE controls = LoadLibraryW(L"comctl32.dll");
+    ASSERT_NE(controls, nullptr);
+    wchar_t path[MAX_PATH] {};
+    GetModuleFileNameW(controls, path, MAX_PATH);
+    std::wstring folder(path);
+    CharLowerW(folder.data());
+    EXPECT_NE(folder.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6."),
+              std::wstring::npos)
+        << "comctl32 came from " << testing::PrintToString(std::wstring(path));
+    FreeLibrary(controls);
 }
