@@ -4,7 +4,7 @@
 
 ScoreFont::ScoreFont(HINSTANCE instance)
 {
-    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(IDR_SCORE_FONT), MAKEINTRESOURCEW(10));
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(IDR_SCORE_FONT), RT_RCDATA);
     HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     void* data = loaded ? LockResource(loaded) : nullptr;
     DWORD fonts = 0;

@@ -98,8 +98,7 @@ void frmMain::applyScale(UINT dpi, const POINT* topLeft)
 {
     if (dpi == 0)
         dpi = standardDpi;
-    boardScale = scaleForDpi(dpi);
-    const int s = boardScale;
+    const int s = scaleForDpi(dpi);
     picBoard->place(border * s, border * s, s);
     UniqueFont font = scoreFont.create(scorePixels * s);
     lblScore->setFont(font.get());

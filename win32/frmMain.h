@@ -44,8 +44,6 @@ public:
     const TransparentLabel& scoreLabel() const { return *lblScore; }
     const ImageElement& foodPicture(int index) const;
     const WaitableTimer& timer(GameTimer which) const;
-    // Board pixels per device pixel: the whole factor of the screen's density.
-    int scale() const { return boardScale; }
 
     // The whole factor for a screen of `dpi` dots per inch: 96 dpi is 1, and a
     // density counts as the next factor from three quarters of the way there.
@@ -107,5 +105,4 @@ private:
     std::unique_ptr<TransparentLabel> lblScore;
     UniqueFont lblScoreFont;
     std::array<std::unique_ptr<ImageElement>, PictureResources::foodCount> Image1;
-    int boardScale = 1;
 };

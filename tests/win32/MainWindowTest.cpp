@@ -18,7 +18,13 @@ constexpr int rows = 23;
 
 class MainWindow : public testing::Test {
 protected:
-    void SetUp() override { window.startUp(); }
+    void SetUp() override
+    {
+        // The window of an earlier test asked the program to end when it went.
+        MSG quit;
+        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) { }
+        window.startUp();
+    }
 
     // Puts a key press in the queue of one of the program's windows and lets
     // the program's own loop take it, as it takes the player's keys.
