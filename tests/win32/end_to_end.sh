@@ -3,7 +3,7 @@
 # session's display: its window titled "Vermilo" shows the 481 x 369 field,
 # F2 and the cursor keys move the worm on screen, and Game > Exit (Alt+G, X)
 # ends it with status 0.
-#   end_to_end.sh VERMILO.EXE WINDOW_PROBE.EXE WORK_DIR
+#   end_to_end.sh VERMILO.EXE FIELD_PROBE.EXE WORK_DIR
 set -euo pipefail
 game=$1 probe=$2 work=$3
 
