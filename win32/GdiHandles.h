@@ -1,0 +1,24 @@
+#pragma once
+
+#include <memory>
+#include <type_traits>
+#include <windows.h>
+
+// Owners for the GDI objects and icons the windows make, so that every path
+// out of a window gives them back.
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+
+struct MemoryDcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+
+using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;

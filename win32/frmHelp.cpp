@@ -1,0 +1,158 @@
+#include "frmHelp.h"
+
+#include "ClientArea.h"
+#include "Controls.h"
+#include "DialogFont.h"
+#include "HelpText.h"
+#include "ProgramWindows.h"
+#include "WideText.h"
+
+namespace {
+constexpr const wchar_t* className = L"VermiloHelp";
+constexpr int clientWidth = 303;
+constexpr int clientHeight = 272;
+// The white sheet behind everything reaches past the right and bottom edges.
+constexpr RECT Shape1Bounds {0, 0, 305, 281};
+}
+
+std::unique_ptr<frmHelp> frmHelp::openWindow;
+
+void frmHelp::open(HINSTANCE instance)
+{
+    if (!openWindow) {
+        openWindow.reset(new frmHelp(instance));
+        if (!openWindow->frm) {
+            openWindow.reset();
+            return;
+        }
+    }
+    HWND shown = openWindow->frm;
+    ShowWindow(shown, IsIconic(shown) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(shown);
+}
+
+bool frmHelp::preTranslate(MSG& message)
+{
+    return openWindow && IsDialogMessageW(openWindow->frm, &message);
+}
+
+HWND frmHelp::window()
+{
+    return openWindow ? openWindow->frm : nullptr;
+}
+
+frmHelp::frmHelp(HINSTANCE instance)
+    : headingFont(dialogFont(9.75, true)), standardFont(dialogFont(8.25))
+{
+    registerWindowClass(instance, className, windowProcedure);
+    // A fixed frame with a minimize box: the window cannot be resized or
+    // maximized, so its contents always fit.
+    CreateWindowExW(0, className, L"How to Play",
+                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                    CW_USEDEFAULT, clientWidth, clientHeight, nullptr, nullptr, instance, this);
+}
+
+frmHelp::~frmHelp()
+{
+    if (frm)
+        DestroyWindow(frm);
+}
+
+LRESULT CALLBACK frmHelp::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self
+            = static_cast<frmHelp*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->frm = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<frmHelp*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        // The window is gone: so is the object, and the next opening makes both afresh.
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->frm = nullptr;
+        if (openWindow.get() == self)
+            openWindow.reset();
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT frmHelp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        formCreate();
+        formLoad();
+        return 0;
+    case WM_PAINT: formPaint(); return 0;
+    case WM_CTLCOLORSTATIC: {
+        // The heading and the read-only text lie on the white sheet.
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    case WM_COMMAND:
+        // OK is both the default and the cancel button: Enter and Esc press it.
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            Command1Click();
+            return 0;
+        }
+        break;
+    case DM_GETDEFID: return MAKELRESULT(idCommand1, DC_HASDEFID);
+    case WM_NEXTDLGCTL:
+        // The text field hands Enter to the default button this way.
+        if (LOWORD(lParam))
+            SetFocus(reinterpret_cast<HWND>(wParam));
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND holder = GetFocus();
+            if (holder && IsChild(frm, holder))
+                focused = holder;
+        }
+        break;
+    case WM_SETFOCUS: SetFocus(focused ? focused : Command1); return 0;
+    case WM_DESTROY: endProgramIfLastWindow(frm); return 0;
+    }
+    return DefWindowProcW(frm, message, wParam, lParam);
+}
+
+void frmHelp::formCreate()
+{
+    fitClientArea(frm, clientWidth, clientHeight);
+    Label1 = createControl(frm, L"STATIC", L"How to play Vermilo", SS_CENTER | SS_NOPREFIX, 0,
+                           {8, 8, 289, 25}, idLabel1, headingFont.get());
+    // Read-only, yet the player may still select and copy; without scroll
+    // bars the lines wrap between words.
+    Text1 = createControl(frm, L"EDIT", L"", ES_MULTILINE | ES_READONLY | WS_TABSTOP,
+                          WS_EX_CLIENTEDGE, {8, 32, 289, 201}, idText1, standardFont.get());
+    Command1 = createControl(frm, L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0,
+                             {120, 240, 57, 25}, idCommand1, standardFont.get());
+}
+
+void frmHelp::formLoad()
+{
+    SetWindowTextW(Text1, widen(HelpText::instructions).c_str());
+}
+
+void frmHelp::formPaint()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(frm, &paint);
+    // Shape1: the window colour with a one-pixel outline, of which only the
+    // top and left fall inside the window.
+    FillRect(dc, &Shape1Bounds, GetSysColorBrush(COLOR_WINDOW));
+    FrameRect(dc, &Shape1Bounds, GetSysColorBrush(COLOR_WINDOWFRAME));
+    EndPaint(frm, &paint);
+}
+
+void frmHelp::Command1Click()
+{
+    // Destroying the window deletes this object: nothing may follow.
+    DestroyWindow(frm);
+}
