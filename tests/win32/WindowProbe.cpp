@@ -1,5 +1,6 @@
 #include "WindowProbe.h"
 
+#include "frmAbout.h"
 #include "frmHelp.h"
 #include "GdiHandles.h"
 
@@ -20,7 +21,7 @@ bool pumpUntil(const std::function<bool()>& done, std::chrono::milliseconds time
             // A closed last window ends the program's loop; here the test goes on.
             if (message.message == WM_QUIT)
                 continue;
-            if (frmHelp::preTranslate(message))
+            if (frmHelp::preTranslate(message) || frmAbout::preTranslate(message))
                 continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
