@@ -14,6 +14,7 @@ struct ControlBounds {
 void registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
 
 // Makes a visible child control of a system class at exact pixel bounds,
-// lettered in `font`, which the caller keeps alive as long as the control.
+// each pixel `scale` pixels on the screen, lettered in `font`, which the
+// caller keeps alive as long as the control.
 HWND createControl(HWND parent, const wchar_t* kind, const wchar_t* text, DWORD style,
-                   DWORD extendedStyle, ControlBounds bounds, int id, HFONT font);
+                   DWORD extendedStyle, ControlBounds bounds, int scale, int id, HFONT font);

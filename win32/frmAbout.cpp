@@ -11,6 +11,7 @@
 #include "DialogFont.h"
 #include "ProgramWindows.h"
 #include "resource.h"
+#include "ScreenScale.h"
 #include "WideText.h"
 
 namespace {
@@ -20,7 +21,7 @@ constexpr int clientHeight = 288;
 constexpr int iconSize = 32;
 // The banner's size when the program carries none: the box stays blank.
 constexpr SIZE bannerSize {309, 91};
-// Picture1's sunken border on each side.
+// Picture1's sunken border on each side, as the system draws it at 96 dpi.
 constexpr int bannerBorder = 2;
 constexpr COLORREF linkAtRest = RGB(0, 0, 255);
 constexpr COLORREF linkHoverColour = RGB(255, 0, 0);
@@ -54,8 +55,9 @@ void frmAbout::open(HINSTANCE instance, HWND mainWindow)
         open(instance, mainWindow, nullptr, nullptr);
         return;
     }
-    IconHandle icon(static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_VERMILO), IMAGE_ICON, iconSize, iconSize, 0)));
+    const int shownIconSize = iconSize * screenScale();
+    IconHandle icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VERMILO),
+                                                  IMAGE_ICON, shownIconSize, shownIconSize, 0)));
     BitmapHandle banner(static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_BANNER),
                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     open(instance, mainWindow, std::move(icon), std::move(banner));
@@ -88,9 +90,9 @@ HWND frmAbout::window()
 }
 
 frmAbout::frmAbout(HINSTANCE instance, IconHandle programIcon, BitmapHandle bannerPicture)
-    : icon(std::move(programIcon)), banner(std::move(bannerPicture)),
-      titleFont(dialogFont(12, true)), standardFont(dialogFont(8.25)),
-      linkFont(dialogFont(8.25, false, true)), linkColour(linkAtRest)
+    : icon(std::move(programIcon)), banner(std::move(bannerPicture)), scale(screenScale()),
+      titleFont(dialogFont(12, scale, true)), standardFont(dialogFont(8.25, scale)),
+      linkFont(dialogFont(8.25, scale, false, true)), linkColour(linkAtRest)
 {
     registerWindowClass(instance, className, windowProcedure);
     // A fixed frame with a minimize box: the window cannot be resized or
@@ -165,31 +167,33 @@ LRESULT frmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void frmAbout::formCreate()
 {
-    fitClientArea(frm, clientWidth, clientHeight);
+    fitClientArea(frm, clientWidth * scale, clientHeight * scale);
     SendMessageW(frm, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
     SendMessageW(frm, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
 
     const DWORD label = SS_LEFT | SS_NOPREFIX;
     HFONT standard = standardFont.get();
     Image1 = createControl(frm, L"STATIC", L"", SS_OWNERDRAW, 0, {16, 16, iconSize, iconSize},
-                           idImage1, standard);
-    lblTitle = createControl(frm, L"STATIC", L"Vermilo", label, 0, {72, 8, 251, 32}, idlblTitle,
-                             titleFont.get());
+                           scale, idImage1, standard);
+    lblTitle = createControl(frm, L"STATIC", L"Vermilo", label, 0, {72, 8, 251, 32}, scale,
+                             idlblTitle, titleFont.get());
     lblDescription = createControl(frm, L"STATIC", widen(AboutText::description).c_str(), label, 0,
-                                   {72, 32, 205, 22}, idlblDescription, standard);
-    lblVersion
-        = createControl(frm, L"STATIC", L"", label, 0, {72, 56, 185, 17}, idlblVersion, standard);
+                                   {72, 32, 205, 22}, scale, idlblDescription, standard);
+    lblVersion = createControl(frm, L"STATIC", L"", label, 0, {72, 56, 185, 17}, scale,
+                               idlblVersion, standard);
     // The banner in a two-pixel sunken border, the box sized to the picture.
     const SIZE picture = sizeOf(banner.get());
     Picture1 = createControl(frm, L"STATIC", L"", SS_OWNERDRAW, WS_EX_CLIENTEDGE,
                              {8, 120, picture.cx + 2 * bannerBorder, picture.cy + 2 * bannerBorder},
-                             idPicture1, standard);
+                             scale, idPicture1, standard);
+    // However thick the system draws the border, the picture fits inside it.
+    fitClientArea(Picture1, picture.cx * scale, picture.cy * scale);
     txtURL = createControl(frm, L"EDIT", widen(AboutText::linkAddress).c_str(),
-                           ES_READONLY | ES_CENTER | ES_AUTOHSCROLL, 0, {80, 224, 161, 17},
+                           ES_READONLY | ES_CENTER | ES_AUTOHSCROLL, 0, {80, 224, 161, 17}, scale,
                            idtxtURL, linkFont.get());
     SetWindowSubclass(txtURL, txtURLProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
     cmdCancel = createControl(frm, L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0,
-                              {128, 256, 65, 25}, idcmdCancel, standard);
+                              {128, 256, 65, 25}, scale, idcmdCancel, standard);
 }
 
 void frmAbout::formLoad(HWND mainWindow)
@@ -216,15 +220,21 @@ void frmAbout::drawItem(const DRAWITEMSTRUCT& item)
     if (item.hwndItem == Image1) {
         FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
         if (icon)
-            DrawIconEx(item.hDC, 0, 0, icon.get(), iconSize, iconSize, 0, nullptr, DI_NORMAL);
+            DrawIconEx(item.hDC, 0, 0, icon.get(), item.rcItem.right, item.rcItem.bottom, 0,
+                       nullptr, DI_NORMAL);
     } else if (item.hwndItem == Picture1) {
         const MemoryDc source(CreateCompatibleDC(item.hDC));
         if (!banner || !source) {
             FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
             return;
         }
+        // Each of the banner's pixels becomes a whole square on a high-DPI
+        // screen, never a blur.
+        const SIZE picture = sizeOf(banner.get());
         const HGDIOBJ previous = SelectObject(source.get(), banner.get());
-        BitBlt(item.hDC, 0, 0, item.rcItem.right, item.rcItem.bottom, source.get(), 0, 0, SRCCOPY);
+        SetStretchBltMode(item.hDC, COLORONCOLOR);
+        StretchBlt(item.hDC, 0, 0, item.rcItem.right, item.rcItem.bottom, source.get(), 0, 0,
+                   picture.cx, picture.cy, SRCCOPY);
         SelectObject(source.get(), previous);
     }
 }

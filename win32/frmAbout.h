@@ -74,6 +74,8 @@ private:
     HWND focused = nullptr;
     IconHandle icon;
     BitmapHandle banner;
+    // Every layout pixel is this many screen pixels.
+    int scale;
     FontHandle titleFont;
     FontHandle standardFont;
     FontHandle linkFont;

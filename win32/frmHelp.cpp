@@ -5,6 +5,7 @@
 #include "DialogFont.h"
 #include "HelpText.h"
 #include "ProgramWindows.h"
+#include "ScreenScale.h"
 #include "WideText.h"
 
 namespace {
@@ -12,7 +13,7 @@ constexpr const wchar_t* className = L"VermiloHelp";
 constexpr int clientWidth = 303;
 constexpr int clientHeight = 272;
 // The white sheet behind everything reaches past the right and bottom edges.
-constexpr RECT Shape1Bounds {0, 0, 305, 281};
+constexpr SIZE Shape1Size {305, 281};
 }
 
 std::unique_ptr<frmHelp> frmHelp::openWindow;
@@ -42,7 +43,8 @@ HWND frmHelp::window()
 }
 
 frmHelp::frmHelp(HINSTANCE instance)
-    : headingFont(dialogFont(9.75, true)), standardFont(dialogFont(8.25))
+    : scale(screenScale()), headingFont(dialogFont(9.75, scale, true)),
+      standardFont(dialogFont(8.25, scale))
 {
     registerWindowClass(instance, className, windowProcedure);
     // A fixed frame with a minimize box: the window cannot be resized or
@@ -124,15 +126,15 @@ LRESULT frmHelp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void frmHelp::formCreate()
 {
-    fitClientArea(frm, clientWidth, clientHeight);
+    fitClientArea(frm, clientWidth * scale, clientHeight * scale);
     Label1 = createControl(frm, L"STATIC", L"How to play Vermilo", SS_CENTER | SS_NOPREFIX, 0,
-                           {8, 8, 289, 25}, idLabel1, headingFont.get());
+                           {8, 8, 289, 25}, scale, idLabel1, headingFont.get());
     // Read-only, yet the player may still select and copy; without scroll
     // bars the lines wrap between words.
     Text1 = createControl(frm, L"EDIT", L"", ES_MULTILINE | ES_READONLY | WS_TABSTOP,
-                          WS_EX_CLIENTEDGE, {8, 32, 289, 201}, idText1, standardFont.get());
+                          WS_EX_CLIENTEDGE, {8, 32, 289, 201}, scale, idText1, standardFont.get());
     Command1 = createControl(frm, L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0,
-                             {120, 240, 57, 25}, idCommand1, standardFont.get());
+                             {120, 240, 57, 25}, scale, idCommand1, standardFont.get());
 }
 
 void frmHelp::formLoad()
@@ -146,8 +148,12 @@ void frmHelp::formPaint()
     HDC dc = BeginPaint(frm, &paint);
     // Shape1: the window colour with a one-pixel outline, of which only the
     // top and left fall inside the window.
-    FillRect(dc, &Shape1Bounds, GetSysColorBrush(COLOR_WINDOW));
-    FrameRect(dc, &Shape1Bounds, GetSysColorBrush(COLOR_WINDOWFRAME));
+    RECT sheet {0, 0, Shape1Size.cx * scale, Shape1Size.cy * scale};
+    FillRect(dc, &sheet, GetSysColorBrush(COLOR_WINDOW));
+    for (int line = 0; line < scale; ++line) {
+        FrameRect(dc, &sheet, GetSysColorBrush(COLOR_WINDOWFRAME));
+        InflateRect(&sheet, -1, -1);
+    }
     EndPaint(frm, &paint);
 }
 

@@ -42,6 +42,8 @@ private:
     HWND Command1 = nullptr;
     // The control that had the keyboard when the window was last left.
     HWND focused = nullptr;
+    // Every layout pixel is this many screen pixels.
+    int scale;
     FontHandle headingFont;
     FontHandle standardFont;
 };
