@@ -9,7 +9,6 @@
 #include "ClientArea.h"
 #include "Controls.h"
 #include "DialogFont.h"
-#include "ProgramWindows.h"
 #include "resource.h"
 #include "ScreenScale.h"
 #include "WideText.h"
@@ -42,8 +41,6 @@ RECT frameOf(HWND window)
 }
 }
 
-std::unique_ptr<frmAbout> frmAbout::openWindow;
-
 std::function<void(const wchar_t* address)> frmAbout::openAddress = [](const wchar_t* address) {
     // The result is not looked at: with no browser nothing happens.
     ShellExecuteW(nullptr, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
@@ -66,27 +63,13 @@ void frmAbout::open(HINSTANCE instance, HWND mainWindow)
 void frmAbout::open(HINSTANCE instance, HWND mainWindow, IconHandle icon, BitmapHandle banner)
 {
     if (!openWindow) {
-        openWindow.reset(new frmAbout(instance, std::move(icon), std::move(banner)));
-        if (!openWindow->frm) {
-            openWindow.reset();
+        if (!keep(std::unique_ptr<frmAbout>(
+                new frmAbout(instance, std::move(icon), std::move(banner)))))
             return;
-        }
         openWindow->formLoad(mainWindow);
     }
     // An open window comes to the front where the player left it.
-    HWND shown = openWindow->frm;
-    ShowWindow(shown, IsIconic(shown) ? SW_RESTORE : SW_SHOW);
-    SetForegroundWindow(shown);
-}
-
-bool frmAbout::preTranslate(MSG& message)
-{
-    return openWindow && IsDialogMessageW(openWindow->frm, &message);
-}
-
-HWND frmAbout::window()
-{
-    return openWindow ? openWindow->frm : nullptr;
+    showAtFront();
 }
 
 frmAbout::frmAbout(HINSTANCE instance, IconHandle programIcon, BitmapHandle bannerPicture)
@@ -108,29 +91,6 @@ frmAbout::~frmAbout()
         DestroyWindow(frm);
 }
 
-LRESULT CALLBACK frmAbout::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* self
-            = static_cast<frmAbout*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->frm = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<frmAbout*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        // The window is gone: so is the object, and the next opening makes
-        // both afresh.
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->frm = nullptr;
-        if (openWindow.get() == self)
-            openWindow.reset();
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->handleMessage(message, wParam, lParam);
-}
-
 LRESULT frmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -141,28 +101,17 @@ LRESULT frmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         // OK is both the default and the cancel button: Enter and Esc press it.
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            // Destroying the window deletes this object: nothing may follow.
-            DestroyWindow(frm);
+            cmdCancelClick();
             return 0;
         }
         break;
-    case DM_GETDEFID: return MAKELRESULT(idcmdCancel, DC_HASDEFID);
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND holder = GetFocus();
-            if (holder && IsChild(frm, holder))
-                focused = holder;
-        }
-        break;
-    case WM_SETFOCUS: SetFocus(focused ? focused : cmdCancel); return 0;
     case WM_DESTROY:
         // However the window goes, it lets go of the mouse so that other
         // windows get it again.
         restLink();
-        endProgramIfLastWindow(frm);
-        return 0;
+        break;
     }
-    return DefWindowProcW(frm, message, wParam, lParam);
+    return commonMessage(message, wParam, lParam);
 }
 
 void frmAbout::formCreate()
@@ -276,6 +225,12 @@ LRESULT CALLBACK frmAbout::txtURLProcedure(HWND field, UINT message, WPARAM wPar
     case WM_NCDESTROY: RemoveWindowSubclass(field, txtURLProcedure, id); break;
     }
     return DefSubclassProc(field, message, wParam, lParam);
+}
+
+void frmAbout::cmdCancelClick()
+{
+    // Destroying the window deletes this object: nothing may follow.
+    DestroyWindow(frm);
 }
 
 void frmAbout::txtURLMouseMove(int x, int y)

@@ -1,16 +1,16 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <windows.h>
 
 #include "GdiHandles.h"
+#include "SecondaryWindow.h"
 
 // The about window: the game's name, version and banner, and a link to the
 // makers' page that lights up under the pointer. It opens centred on the main
 // window, stands alone beside it, exists at most once and is thrown away when
 // closed.
-class frmAbout {
+class frmAbout : public SecondaryWindow<frmAbout> {
 public:
     // Identifiers of the window's controls; OK is the window's IDOK.
     enum Control : int {
@@ -29,23 +29,16 @@ public:
     static void open(HINSTANCE instance, HWND mainWindow);
     // The same with the pictures given; the window keeps them until it closes.
     static void open(HINSTANCE instance, HWND mainWindow, IconHandle icon, BitmapHandle banner);
-    // Gives the open window Enter, Esc and Tab; true when it took the message.
-    static bool preTranslate(MSG& message);
-    // The open window, or null when there is none.
-    static HWND window();
-
     // Hands an address to the system to open in the default browser. It is
     // ShellExecuteW's default action; it can be replaced to watch the link.
     static std::function<void(const wchar_t* address)> openAddress;
 
     ~frmAbout();
-    frmAbout(const frmAbout&) = delete;
-    frmAbout& operator=(const frmAbout&) = delete;
 
 private:
+    friend class SecondaryWindow<frmAbout>;
+
     frmAbout(HINSTANCE instance, IconHandle icon, BitmapHandle banner);
-    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
     static LRESULT CALLBACK txtURLProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
                                             UINT_PTR id, DWORD_PTR self);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -53,6 +46,7 @@ private:
     void formLoad(HWND mainWindow);
     void drawItem(const DRAWITEMSTRUCT& item);
     LRESULT controlColours(HDC dc, HWND control);
+    void cmdCancelClick();
     void txtURLMouseMove(int x, int y);
     void txtURLButtonUp(int x, int y);
     void txtURLClick();
@@ -60,9 +54,6 @@ private:
     void leaveLink();
     void setLinkColour(COLORREF colour);
 
-    static std::unique_ptr<frmAbout> openWindow;
-
-    HWND frm = nullptr;
     HWND Image1 = nullptr;
     HWND lblTitle = nullptr;
     HWND lblDescription = nullptr;
@@ -70,8 +61,6 @@ private:
     HWND Picture1 = nullptr;
     HWND txtURL = nullptr;
     HWND cmdCancel = nullptr;
-    // The control that had the keyboard when the window was last left.
-    HWND focused = nullptr;
     IconHandle icon;
     BitmapHandle banner;
     // Every layout pixel is this many screen pixels.

@@ -4,7 +4,6 @@
 #include "Controls.h"
 #include "DialogFont.h"
 #include "HelpText.h"
-#include "ProgramWindows.h"
 #include "ScreenScale.h"
 #include "WideText.h"
 
@@ -16,30 +15,11 @@ constexpr int clientHeight = 272;
 constexpr SIZE Shape1Size {305, 281};
 }
 
-std::unique_ptr<frmHelp> frmHelp::openWindow;
-
 void frmHelp::open(HINSTANCE instance)
 {
-    if (!openWindow) {
-        openWindow.reset(new frmHelp(instance));
-        if (!openWindow->frm) {
-            openWindow.reset();
-            return;
-        }
-    }
-    HWND shown = openWindow->frm;
-    ShowWindow(shown, IsIconic(shown) ? SW_RESTORE : SW_SHOW);
-    SetForegroundWindow(shown);
-}
-
-bool frmHelp::preTranslate(MSG& message)
-{
-    return openWindow && IsDialogMessageW(openWindow->frm, &message);
-}
-
-HWND frmHelp::window()
-{
-    return openWindow ? openWindow->frm : nullptr;
+    if (!openWindow && !keep(std::unique_ptr<frmHelp>(new frmHelp(instance))))
+        return;
+    showAtFront();
 }
 
 frmHelp::frmHelp(HINSTANCE instance)
@@ -58,28 +38,6 @@ frmHelp::~frmHelp()
 {
     if (frm)
         DestroyWindow(frm);
-}
-
-LRESULT CALLBACK frmHelp::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* self
-            = static_cast<frmHelp*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->frm = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<frmHelp*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        // The window is gone: so is the object, and the next opening makes both afresh.
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->frm = nullptr;
-        if (openWindow.get() == self)
-            openWindow.reset();
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->handleMessage(message, wParam, lParam);
 }
 
 LRESULT frmHelp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -105,23 +63,8 @@ LRESULT frmHelp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    case DM_GETDEFID: return MAKELRESULT(idCommand1, DC_HASDEFID);
-    case WM_NEXTDLGCTL:
-        // The text field hands Enter to the default button this way.
-        if (LOWORD(lParam))
-            SetFocus(reinterpret_cast<HWND>(wParam));
-        return 0;
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND holder = GetFocus();
-            if (holder && IsChild(frm, holder))
-                focused = holder;
-        }
-        break;
-    case WM_SETFOCUS: SetFocus(focused ? focused : Command1); return 0;
-    case WM_DESTROY: endProgramIfLastWindow(frm); return 0;
     }
-    return DefWindowProcW(frm, message, wParam, lParam);
+    return commonMessage(message, wParam, lParam);
 }
 
 void frmHelp::formCreate()

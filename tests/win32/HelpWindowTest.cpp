@@ -104,3 +104,13 @@ INSTANTIATE_TEST_SUITE_P(EachWay, HelpWindowDismissal,
                          testing::Values(Dismissal::EnterOnButton, Dismissal::EscapeOnButton,
                                          Dismissal::EnterInText, Dismissal::EscapeInText,
                                          Dismissal::ClickOk, Dismissal::CloseBox));
+
+TEST_F(HelpWindow, tabMovesTheKeyboardBetweenTheTextAndOk)
+{
+    HWND ok = item(frmHelp::idCommand1);
+    HWND text = item(frmHelp::idText1);
+    pressKey(ok, VK_TAB);
+    EXPECT_TRUE(pumpUntil([text] { return GetFocus() == text; }, 2s));
+    pressKey(text, VK_TAB);
+    EXPECT_TRUE(pumpUntil([ok] { return GetFocus() == ok; }, 2s));
+}
