@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "Handles.h"
+#include "GdiHandles.h"
 
 // A memory device context with one bitmap selected into it for its whole life:
 // the surface a picture is copied from or drawn into.
@@ -16,6 +16,6 @@ public:
     HDC get() const { return dc.get(); }
 
 private:
-    UniqueDeviceContext dc;
+    MemoryDc dc;
     HGDIOBJ previous = nullptr;
 };

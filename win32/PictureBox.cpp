@@ -8,7 +8,7 @@ constexpr const wchar_t* className = L"VermiloPictureBox";
 // Past this many changed areas one repaint of the whole board is cheaper.
 constexpr std::size_t changedLimit = 64;
 
-UniqueBitmap createImage(int width, int height, std::uint32_t*& bits)
+BitmapHandle createImage(int width, int height, std::uint32_t*& bits)
 {
     BITMAPINFO info {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -18,7 +18,7 @@ UniqueBitmap createImage(int width, int height, std::uint32_t*& bits)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
     bits = static_cast<std::uint32_t*>(pixels);
     return bitmap;
 }

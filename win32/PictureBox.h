@@ -4,7 +4,7 @@
 #include <vector>
 #include <windows.h>
 
-#include "Handles.h"
+#include "GdiHandles.h"
 #include "MemoryDC.h"
 
 class BoardElement;
@@ -51,7 +51,7 @@ private:
     int height;
     int scale = 1;
     std::uint32_t* bits = nullptr;
-    UniqueBitmap image;
+    BitmapHandle image;
     MemoryDC surface;
     std::vector<RECT> changed;
     std::vector<const BoardElement*> elements;

@@ -13,10 +13,10 @@ ScoreFont::ScoreFont(HINSTANCE instance)
             AddFontMemResourceEx(data, SizeofResource(instance, found), nullptr, &fonts));
 }
 
-UniqueFont ScoreFont::create(int pixels) const
+FontHandle ScoreFont::create(int pixels) const
 {
     // A negative height asks for the character height, as a point size does.
-    return UniqueFont(CreateFontW(-pixels, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    return FontHandle(CreateFontW(-pixels, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                   OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
                                   FIXED_PITCH | FF_MODERN,
                                   isEmbedded() ? embeddedFamily : L"Courier New"));

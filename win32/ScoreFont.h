@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "Handles.h"
+#include "GdiHandles.h"
 
 // The score's big digits: the bold OCR-A face the program carries, registered
 // for this process alone, or a bold fixed font where that fails.
@@ -11,11 +11,11 @@ public:
     explicit ScoreFont(HINSTANCE instance);
 
     // The bold face at a character height of `pixels`.
-    UniqueFont create(int pixels) const;
+    FontHandle create(int pixels) const;
     bool isEmbedded() const { return registered != nullptr; }
 
     static constexpr const wchar_t* embeddedFamily = L"OCRABold";
 
 private:
-    UniqueFontResource registered;
+    FontResourceHandle registered;
 };

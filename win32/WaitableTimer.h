@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "Handles.h"
+#include "GdiHandles.h"
 
 // A periodic timer that the message loop waits on beside the window messages.
 // Its ticks come at whole multiples of the interval from the moment it was
@@ -19,7 +19,7 @@ public:
     HANDLE handle() const { return timer.get(); }
 
 private:
-    UniqueHandle timer;
+    KernelHandle timer;
     int period;
     bool enabled = false;
 };

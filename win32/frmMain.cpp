@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "frmAbout.h"
+#include "frmHelp.h"
 #include "ProgramWindows.h"
 #include "resource.h"
 #include "WindowProcedure.h"
@@ -100,7 +102,7 @@ void frmMain::applyScale(UINT dpi, const POINT* topLeft)
         dpi = standardDpi;
     const int s = scaleForDpi(dpi);
     picBoard->place(border * s, border * s, s);
-    UniqueFont font = scoreFont.create(scorePixels * s);
+    FontHandle font = scoreFont.create(scorePixels * s);
     lblScore->setFont(font.get());
     lblScoreFont = std::move(font);
 
@@ -149,8 +151,9 @@ bool frmMain::isMainOrChild(HWND window) const
 
 bool frmMain::preTranslate(MSG& msg)
 {
+    // The instructions and about windows take their own Enter, Esc and Tab.
     if (!isMainOrChild(msg.hwnd))
-        return false;
+        return frmHelp::preTranslate(msg) || frmAbout::preTranslate(msg);
     // The window sees every key before the control that has the focus, and
     // the key goes on unchanged.
     if (msg.message == WM_KEYDOWN)
@@ -254,9 +257,16 @@ void frmMain::mnuOptionsPauseClick()
     worm.pauseCommand();
 }
 
-void frmMain::mnuHelpInstructClick() { }
+void frmMain::mnuHelpInstructClick()
+{
+    // One instructions window at most; the game goes on behind it.
+    frmHelp::open(instance);
+}
 
-void frmMain::mnuHelpAboutClick() { }
+void frmMain::mnuHelpAboutClick()
+{
+    frmAbout::open(instance, hwnd);
+}
 
 void frmMain::drawSprite(Sprite sprite, int x, int y)
 {

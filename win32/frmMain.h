@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "GamePlatform.h"
-#include "Handles.h"
+#include "GdiHandles.h"
 #include "ImageElement.h"
 #include "MemoryDC.h"
 #include "MessageLoop.h"
@@ -103,6 +103,6 @@ private:
     HWND hwnd = nullptr;
     std::unique_ptr<PictureBox> picBoard;
     std::unique_ptr<TransparentLabel> lblScore;
-    UniqueFont lblScoreFont;
+    FontHandle lblScoreFont;
     std::array<std::unique_ptr<ImageElement>, PictureResources::foodCount> Image1;
 };

@@ -21,12 +21,12 @@ HBITMAP PictureResources::food(int index) const
     return foods.at(static_cast<std::size_t>(index)).get();
 }
 
-UniqueBitmap PictureResources::load(HINSTANCE module, int id, SIZE size)
+BitmapHandle PictureResources::load(HINSTANCE module, int id, SIZE size)
 {
     // Kept as device-independent bitmaps: the board copies them pixel for pixel.
     if (auto* loaded = static_cast<HBITMAP>(
             LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)))
-        return UniqueBitmap(loaded);
+        return BitmapHandle(loaded);
     BITMAPINFO info {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = size.cx;
@@ -36,5 +36,5 @@ UniqueBitmap PictureResources::load(HINSTANCE module, int id, SIZE size)
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     // A fresh section is all zeros: black.
-    return UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    return BitmapHandle(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
 }

@@ -3,7 +3,7 @@
 #include <array>
 #include <windows.h>
 
-#include "Handles.h"
+#include "GdiHandles.h"
 #include "Sprite.h"
 
 // The game's pictures on Windows: the sixteen cell sprites, the twelve food
@@ -24,9 +24,9 @@ public:
     static constexpr SIZE bannerSize {309, 91};
 
 private:
-    static UniqueBitmap load(HINSTANCE module, int id, SIZE size);
+    static BitmapHandle load(HINSTANCE module, int id, SIZE size);
 
-    std::array<UniqueBitmap, spriteCount> sprites;
-    std::array<UniqueBitmap, foodCount> foods;
-    UniqueBitmap bannerPicture;
+    std::array<BitmapHandle, spriteCount> sprites;
+    std::array<BitmapHandle, foodCount> foods;
+    BitmapHandle bannerPicture;
 };

@@ -180,7 +180,7 @@ TEST(WindowsResources, scoreIsWrittenInTheEmbeddedBoldOcrFace)
 {
     const ScoreFont font(GetModuleHandleW(nullptr));
     ASSERT_TRUE(font.isEmbedded());
-    UniqueFont face = font.create(96);
+    FontHandle face = font.create(96);
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, face.get());
     wchar_t name[64] {};
