@@ -5,6 +5,8 @@
 #include <iterator>
 #include <windows.h>
 
+#include "frmAbout.h"
+#include "frmHelp.h"
 #include "frmMain.h"
 #include "resource.h"
 #include "ScriptedRandom.h"
@@ -263,4 +265,22 @@ TEST(ProgramManifest, asksForPerMonitorDensityAndCommonControlsSix)
               std::wstring::npos)
         << "comctl32 came from " << testing::PrintToString(std::wstring(path));
     FreeLibrary(controls);
+}
+
+TEST_F(MainWindow, helpWindowsOpenFromTheMenuAndKeepTheirKeysToThemselves)
+{
+    choose(IDM_HELP_ABOUT);
+    ASSERT_NE(frmAbout::window(), nullptr);
+    DestroyWindow(frmAbout::window());
+    choose(IDM_HELP_INSTRUCT);
+    HWND help = frmHelp::window();
+    ASSERT_NE(help, nullptr);
+
+    // A cursor key in the instructions window leaves the worm's heading alone,
+    // and Esc there closes that window through the program's own loop.
+    pressKey(help, VK_UP);
+    EXPECT_EQ(window.game().heading, 2);
+    pressKey(help, VK_ESCAPE);
+    EXPECT_EQ(frmHelp::window(), nullptr);
+    EXPECT_TRUE(IsWindow(window.window()));
 }
