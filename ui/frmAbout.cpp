@@ -8,33 +8,12 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "AboutLayout.h"
 #include "DialogFont.h"
-#include "Version.h"
 
 namespace {
-constexpr int twipsPerPixel = 15;
 const QColor linkAtRest(0, 0, 255);
 const QColor linkHoverColour(255, 0, 0);
-
-// Division rounded towards minus infinity, so that windows partly off the
-// left or top of the screen are placed by the same rule as the others.
-int floorDivide(int dividend, int divisor)
-{
-    const int quotient = dividend / divisor;
-    return (dividend % divisor != 0 && (dividend < 0) != (divisor < 0)) ? quotient - 1 : quotient;
-}
-
-// One coordinate of the centring, worked in twips as the window's position
-// always has been: half the difference of the two extents, rounded down to a
-// whole twip, plus the main window's start. The result goes back to pixels
-// rounded down too: with the extents in whole pixels that is the same as
-// halving the pixel difference and rounding down.
-int centredStart(int mainStart, int mainExtent, int ownExtent)
-{
-    const int startTwips
-        = floorDivide((mainExtent - ownExtent) * twipsPerPixel, 2) + mainStart * twipsPerPixel;
-    return floorDivide(startTwips, twipsPerPixel);
-}
 
 void setTextColour(QWidget* widget, const QColor& colour)
 {
@@ -66,7 +45,7 @@ frmAbout::frmAbout(const QIcon& icon, const QPixmap& banner, const QWidget& main
     lblTitle->setGeometry(72, 8, 251, 32);
     lblTitle->setFont(dialogFont(12, true));
 
-    lblDescription = new QLabel(QStringLiteral("Made by the Vermilo team."), this);
+    lblDescription = new QLabel(QString::fromLatin1(AboutText::description), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setGeometry(72, 32, 205, 22);
 
@@ -125,8 +104,10 @@ frmAbout::~frmAbout()
 
 QPoint frmAbout::centredPosition(const QRect& mainFrame, QSize ownFrame)
 {
-    return {centredStart(mainFrame.left(), mainFrame.width(), ownFrame.width()),
-            centredStart(mainFrame.top(), mainFrame.height(), ownFrame.height())};
+    const AboutLayout::Point start = AboutLayout::centredPosition(
+        {mainFrame.left(), mainFrame.top(), mainFrame.width(), mainFrame.height()},
+        ownFrame.width(), ownFrame.height());
+    return {start.x, start.y};
 }
 
 void frmAbout::formLoad(const QWidget& mainWindow)
@@ -140,10 +121,7 @@ void frmAbout::formLoad(const QWidget& mainWindow)
     const QSize decorations = mainFrame.size() - mainClient.size();
     move(centredPosition(mainFrame, size() + decorations));
 
-    lblVersion->setText(QStringLiteral("Version: %1.%2.%3")
-                            .arg(Version::major)
-                            .arg(Version::minor)
-                            .arg(Version::revision));
+    lblVersion->setText(QString::fromStdString(AboutText::versionLine()));
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)
@@ -153,10 +131,10 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event)
             txtURLMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            const QRect field(QPoint(0, 0), txtURL->size());
-            // A press on the link that is let go on it: the field's far edges count.
+            const QPoint at = mouse->position().toPoint();
+            // A press on the link that is let go on it.
             if (mouse->button() == Qt::LeftButton
-                && field.adjusted(0, 0, 1, 1).contains(mouse->position().toPoint()))
+                && AboutLayout::linkContains(at.x(), at.y(), txtURL->width(), txtURL->height()))
                 txtURLClick();
         }
     }
@@ -165,11 +143,7 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event)
 
 void frmAbout::txtURLMouseMove(QPoint position)
 {
-    // The field's right and bottom edges count as on it: the pointer has left
-    // only beyond width and height.
-    const bool off = position.x() < 0 || position.y() < 0 || position.x() > txtURL->width()
-        || position.y() > txtURL->height();
-    if (off) {
+    if (!AboutLayout::linkContains(position.x(), position.y(), txtURL->width(), txtURL->height())) {
         restLink();
     } else if (!linkHovered) {
         linkHovered = true;

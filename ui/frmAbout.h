@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "AboutText.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,7 +24,7 @@ public:
     static QPoint centredPosition(const QRect& mainFrame, QSize ownFrame);
 
     // The makers' page, the only address the link ever opens.
-    static constexpr const char* linkAddress = "https://vermilo.example/";
+    static constexpr const char* linkAddress = AboutText::linkAddress;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

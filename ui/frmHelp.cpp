@@ -6,6 +6,7 @@
 #include <QTextEdit>
 
 #include "DialogFont.h"
+#include "HelpText.h"
 
 frmHelp::frmHelp() : QDialog(nullptr, Qt::Window)
 {
@@ -60,14 +61,7 @@ frmHelp::frmHelp() : QDialog(nullptr, Qt::Window)
 
 QString frmHelp::instructionsText()
 {
-    const QString lineBreak = QStringLiteral("\r\n");
-    return QStringLiteral("The worm needs to be fed in order to survive.")
-        + QStringLiteral(" Guide him around the screen to the food using the cursor keys on the "
-                         "keyboard.")
-        + lineBreak + lineBreak + QStringLiteral("Each time he eats, the Vermilo will grow.")
-        + QStringLiteral(" The longer he is, the more points you score.") + lineBreak + lineBreak
-        + QStringLiteral("But watch out! Don't let the worm hit the walls or itself.") + lineBreak
-        + lineBreak + QStringLiteral("Good Luck.");
+    return QString::fromLatin1(HelpText::instructions);
 }
 
 void frmHelp::formLoad()

@@ -6,9 +6,10 @@
                                drawing; exit status 1 and a list if they differ
 
 Sprites, food and the banner become XPM files (text, so a change shows in a
-diff); the icon becomes an SVG, PNGs for the desktop, an .ico file and the
-bare 32 x 32 icon image that the Windows resource script embeds. The game
-loads them through pictures.qrc, which is written here as well.
+diff), and 24-bit BMP files under bitmaps/ that the Windows program carries
+as its bitmap resources; the icon becomes an SVG, PNGs for the desktop and an
+.ico file of 16, 32, 48 and 256 pixels, the Windows program's icon. The Qt
+program loads its pictures through pictures.qrc, which is written here as well.
 """
 
 import argparse
@@ -22,10 +23,12 @@ import banner  # noqa: E402
 import foods  # noqa: E402
 import icon  # noqa: E402
 import sprites  # noqa: E402
-from picturelib import grid_colours, ico_bytes, ico_image, png_bytes, png_pixels  # noqa: E402
+from picturelib import bmp_bytes, grid_colours, ico_bytes, ico_image, png_bytes  # noqa: E402
+from picturelib import png_pixels  # noqa: E402
 from picturelib import rgba_rows, xpm_text  # noqa: E402
 
 ASSETS = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+ICO_SIZES = (16, 32, 48)
 
 
 def build():
@@ -37,6 +40,7 @@ def build():
     for name, (rows, _) in sprite_set.items():
         path = f"sprites/{name}.xpm"
         files[path] = xpm_text(name, rows, sprites.PALETTE).encode()
+        files[f"bitmaps/{name}.bmp"] = bmp_bytes(rows, sprites.PALETTE)
         qrc.append(f"        <file>{path}</file>")
 
     food_set = foods.all_foods()
@@ -46,6 +50,7 @@ def build():
             raise SystemExit(f"food picture {stem} has {count} colours, not 5 to 20")
         path = f"food/{stem}.xpm"
         files[path] = xpm_text(stem, rows, palette).encode()
+        files[f"bitmaps/{stem}.bmp"] = bmp_bytes(rows, palette)
         qrc.append(f'        <file alias="food/{index}.xpm">{path}</file>')
 
     _, apple_rows, apple_palette = food_set[0]
@@ -53,6 +58,7 @@ def build():
                                                sprite_set.items()},
                                               sprites.PALETTE, apple_rows, apple_palette)
     files["banner.xpm"] = xpm_text("banner", banner_rows, banner_palette).encode()
+    files["bitmaps/banner.bmp"] = bmp_bytes(banner_rows, banner_palette)
     qrc.append("        <file>banner.xpm</file>")
 
     icon_palette = {"#": icon.COLOUR, ".": None}
@@ -61,9 +67,11 @@ def build():
         path = f"icon/vermilo-{size}.png"
         files[path] = png_bytes(rgba_rows(rows, icon_palette), size, size)
         qrc.append(f"        <file>{path}</file>")
-    image = ico_image(icon.rows(32), icon.COLOUR)
-    files["icon/vermilo.ico"] = ico_bytes(image, 32)
-    files["icon/vermilo-32.dib"] = image
+    # The small sizes in 256 colours with a transparency mask, the large one as
+    # the PNG that icon files hold at that size.
+    files["icon/vermilo.ico"] = ico_bytes(
+        [(size, 8, ico_image(icon.rows(size), icon.COLOUR)) for size in ICO_SIZES]
+        + [(256, 32, files["icon/vermilo-256.png"])])
     files["icon/vermilo.svg"] = icon.svg_text().encode()
 
     files["pictures.qrc"] = ("<!DOCTYPE RCC>\n<!-- Written by tools/make_pictures.py. -->\n"
@@ -98,7 +106,7 @@ def main():
             with open(full, "rb") as stored:
                 if not same(path, content, stored.read()):
                     stale.append(f"differs: {path}")
-        for folder in ("sprites", "food"):
+        for folder in ("sprites", "food", "bitmaps"):
             for name in sorted(os.listdir(os.path.join(ASSETS, folder))):
                 if f"{folder}/{name}" not in files:
                     stale.append(f"not drawn by the generator: {folder}/{name}")

@@ -224,8 +224,37 @@ def ico_image(lines, colour):
     return header + palette + pixels + mask
 
 
-def ico_bytes(image, size):
-    """An .ico file holding one 8-bit image."""
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 8, len(image), 6 + 16)
-    return directory + entry + image
+def bmp_bytes(lines, palette):
+    """A 24-bit BMP file of an opaque picture: rows bottom first, each padded to
+    four bytes, colours as blue, green, red."""
+    height = len(lines)
+    width = len(lines[0])
+    stride = (width * 3 + 3) // 4 * 4
+    pixels = b""
+    for line in reversed(lines):
+        row = bytearray()
+        for key in line:
+            colour = palette[key]
+            if colour is None:
+                raise ValueError("a BMP picture must be opaque")
+            row += bytes((colour[2], colour[1], colour[0]))
+        pixels += bytes(row).ljust(stride, b"\x00")
+    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835,
+                         0, 0)
+    file_header = struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(pixels), 0, 0,
+                              14 + len(header))
+    return file_header + header + pixels
+
+
+def ico_bytes(images):
+    """An .ico file of several images, given as (size, bits per pixel, image
+    bytes); a 256-pixel image is stored with size 0 in the directory, as the
+    format wants."""
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    entries = b""
+    for size, bits, image in images:
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, bits, len(image),
+                               offset)
+        offset += len(image)
+    return directory + entries + b"".join(image for _, _, image in images)

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Compiles the program's Windows resource script with windres and checks what
-the compiled resources hold: icon 30001 as the only member of icon group 1,
-the version information and the two WAVE sounds, all in US English.
+the compiled resources hold: icon group 30001 with every image of
+assets/icon/vermilo.ico, the version information and the two WAVE sounds, all in US English.
 
     check_windows_resources.py WINDRES SCRIPT ASSETS_DIR OUTPUT.res
 """
@@ -82,16 +82,29 @@ def main():
     for key, (language, _) in found.items():
         expect(language == US_ENGLISH, f"resource {key} has language {language:#06x}")
 
-    with open(f"{assets}/icon/vermilo-32.dib", "rb") as image_file:
-        image = image_file.read()
-    expect(found.get((RT_ICON, 30001), (0, b""))[1] == image,
-           "icon 30001 is not the 32 x 32 icon image")
-    group = found.get((RT_GROUP_ICON, 1), (0, b""))[1]
-    expect(len(group) == 20, "icon group 1 should hold exactly one icon")
-    if len(group) == 20:
-        entry = struct.unpack("<HHHBBBBHHIH", group)
-        expect(entry == (0, 1, 1, 32, 32, 0, 0, 1, 8, len(image), 30001),
-               f"icon group 1 entry is {entry}")
+    with open(f"{assets}/icon/vermilo.ico", "rb") as icon_file:
+        icon = icon_file.read()
+    _, _, count = struct.unpack_from("<HHH", icon)
+    images = []
+    for i in range(count):
+        width, height, _, _, _, bits, size, offset = struct.unpack_from("<BBBBHHII", icon,
+                                                                       6 + 16 * i)
+        images.append(((width or 256, height or 256, bits), icon[offset:offset + size]))
+    expect(sorted(shape for shape, _ in images) == [(16, 16, 8), (32, 32, 8), (48, 48, 8),
+                                                    (256, 256, 32)],
+           "vermilo.ico should hold 16, 32 and 48 pixels in 256 colours and 256 in full colour")
+    group = found.get((RT_GROUP_ICON, 30001), (0, b""))[1]
+    expect(len(group) == 6 + 14 * count, f"icon group 30001 should hold {count} icons")
+    if len(group) == 6 + 14 * count:
+        for i, (shape, image) in enumerate(images):
+            width, height, _, _, _, bits, size, number = struct.unpack_from("<BBBBHHIH", group,
+                                                                           6 + 14 * i)
+            expect(((width or 256, height or 256, bits), size) == (shape, len(image)),
+                   f"icon group 30001 entry {i} does not describe the .ico's image {i}")
+            expect(found.get((RT_ICON, number), (0, b""))[1] == image,
+                   f"icon {number} is not the .ico's image {i}")
+    expect(sum(1 for kind, _ in found if kind == RT_GROUP_ICON) == 1,
+           "the program should have one icon group")
 
     version = found.get((RT_VERSION, 1), (0, b""))[1]
     expect(bool(version), "no version information 1")

@@ -1,0 +1,21 @@
+#include <exception>
+#include <string>
+#include <windows.h>
+
+#include "ClockRandom.h"
+#include "frmMain.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
+{
+    try {
+        ClockRandom random;
+        frmMain window(instance, random);
+        window.startUp();
+        return window.run();
+    } catch (const std::exception& failure) {
+        const std::string what = failure.what();
+        MessageBoxW(nullptr, std::wstring(what.begin(), what.end()).c_str(), L"Vermilo",
+                    MB_OK | MB_ICONERROR);
+        return 1;
+    }
+}

@@ -1,0 +1,46 @@
+#include "SoundResources.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <mmsystem.h>
+
+namespace {
+bool sameLetters(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x))
+            == std::toupper(static_cast<unsigned char>(y));
+    });
+}
+}
+
+SoundResources::SoundResources(HMODULE module)
+{
+    // Resource names are looked up without regard to case: "pop" finds "POP".
+    static constexpr std::array<std::pair<const char*, const wchar_t*>, 2> names = {{
+        {"pop", L"pop"},
+        {"oof", L"oof"},
+    }};
+    for (const auto& [name, wideName] : names) {
+        HRSRC found = FindResourceW(module, wideName, L"wave");
+        HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+        if (const void* image = loaded ? LockResource(loaded) : nullptr)
+            effects.push_back({name, image});
+    }
+}
+
+const void* SoundResources::find(std::string_view name) const
+{
+    for (const Effect& effect : effects)
+        if (sameLetters(effect.name, name))
+            return effect.image;
+    return nullptr;
+}
+
+void SoundResources::play(std::string_view name) const
+{
+    // The image lives as long as the program, so it outlasts any playback.
+    if (const void* image = find(name))
+        sndPlaySoundW(static_cast<LPCWSTR>(image), SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
+}

@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "frmAbout.h"
+#include "WindowProbe.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+constexpr COLORREF blue = RGB(0, 0, 255);
+constexpr COLORREF red = RGB(255, 0, 0);
+
+LPARAM at(int x, int y)
+{
+    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)),
+                      static_cast<WORD>(static_cast<short>(y)));
+}
+
+BitmapHandle makeBanner()
+{
+    HDC screen = GetDC(nullptr);
+    BitmapHandle banner(CreateCompatibleBitmap(screen, 309, 91));
+    ReleaseDC(nullptr, screen);
+    return banner;
+}
+
+IconHandle makeIcon()
+{
+    const BitmapHandle colour(makeBanner());
+    const BitmapHandle mask(CreateBitmap(32, 32, 1, 1, nullptr));
+    ICONINFO parts {TRUE, 0, 0, mask.get(), colour.get()};
+    return IconHandle(CreateIconIndirect(&parts));
+}
+
+// Stands in for the game's main window: a fixed frame at a chosen place.
+HWND makeMainWindow(const Bounds& frame)
+{
+    WNDCLASSEXW windowClass {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"VermiloTestMain";
+    RegisterClassExW(&windowClass);
+    HWND main = CreateWindowExW(
+        0, L"VermiloTestMain", L"Vermilo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, frame.left,
+        frame.top, frame.width, frame.height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(main, SW_SHOW);
+    pumpFor(150ms);
+    return main;
+}
+}
+
+class AboutWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The real pointer waits in a corner, away from every window.
+        SetCursorPos(1279, 1023);
+        main = makeMainWindow({120, 90, 497, 437});
+        originalOpener = frmAbout::openAddress;
+        frmAbout::openAddress = [this](const wchar_t* address) { opened.emplace_back(address); };
+    }
+    void TearDown() override
+    {
+        frmAbout::openAddress = originalOpener;
+        if (frmAbout::window())
+            DestroyWindow(frmAbout::window());
+        DestroyWindow(main);
+        pumpFor(20ms);
+    }
+
+    HWND open()
+    {
+        frmAbout::open(GetModuleHandleW(nullptr), main, makeIcon(), makeBanner());
+        about = frmAbout::window();
+        if (!about || !pumpUntil([this] { return IsWindowVisible(about) != FALSE; }))
+            return nullptr;
+        link = GetDlgItem(about, frmAbout::idtxtURL);
+        return about;
+    }
+
+    void pointAt(int x, int y) { SendMessageW(link, WM_MOUSEMOVE, 0, at(x, y)); }
+    COLORREF linkColour() const { return paintedTextColour(about, link); }
+
+    HWND main = nullptr;
+    HWND about = nullptr;
+    HWND link = nullptr;
+    std::function<void(const wchar_t*)> originalOpener;
+    std::vector<std::wstring> opened;
+};
+
+TEST_F(AboutWindow, namesTheGameAndItsVersionAndOffersTheLinkInPlace)
+{
+    ASSERT_NE(open(), nullptr);
+    EXPECT_EQ(GetWindow(about, GW_OWNER), nullptr);
+    EXPECT_EQ(GetWindowLongPtrW(about, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+    EXPECT_NE(SendMessageW(about, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_EQ(textOf(about), L"About Vermilo");
+    EXPECT_EQ(clientOf(about), (Bounds {0, 0, 329, 288}));
+
+    const auto item = [this](int id) { return GetDlgItem(about, id); };
+    EXPECT_EQ(placeOf(item(frmAbout::idImage1)), (Bounds {16, 16, 32, 32}));
+    EXPECT_EQ(placeOf(item(frmAbout::idlblTitle)), (Bounds {72, 8, 251, 32}));
+    EXPECT_EQ(placeOf(item(frmAbout::idlblVersion)), (Bounds {72, 56, 185, 17}));
+    EXPECT_EQ(placeOf(item(frmAbout::idPicture1)), (Bounds {8, 120, 313, 95}));
+    EXPECT_EQ(clientOf(item(frmAbout::idPicture1)), (Bounds {0, 0, 309, 91}));
+    EXPECT_EQ(placeOf(link), (Bounds {80, 224, 161, 17}));
+    EXPECT_EQ(placeOf(item(frmAbout::idcmdCancel)), (Bounds {128, 256, 65, 25}));
+
+    EXPECT_EQ(textOf(item(frmAbout::idlblTitle)), L"Vermilo");
+    EXPECT_EQ(textOf(item(frmAbout::idlblVersion)), L"Version: 1.1.3");
+    EXPECT_EQ(textOf(link), L"https://vermilo.example/");
+    EXPECT_NE(GetWindowLongPtrW(link, GWL_STYLE) & ES_READONLY, 0);
+    EXPECT_EQ(linkColour(), blue);
+    LOGFONTW font {};
+    GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(link, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_TRUE(font.lfUnderline);
+}
+
+TEST_F(AboutWindow, opensWithBlankPicturesWhenTheProgramCarriesNone)
+{
+    frmAbout::open(GetModuleHandleW(nullptr), main);
+    about = frmAbout::window();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(pumpUntil([this] { return IsWindowVisible(about) != FALSE; }));
+    EXPECT_EQ(placeOf(GetDlgItem(about, frmAbout::idPicture1)), (Bounds {8, 120, 313, 95}));
+}
+
+class AboutWindowOverMain : public AboutWindow, public testing::WithParamInterface<Bounds> { };
+
+TEST_P(AboutWindowOverMain, opensCentredOnTheMainWindowsFrame)
+{
+    DestroyWindow(main);
+    main = makeMainWindow(GetParam());
+    ASSERT_NE(open(), nullptr);
+    pumpFor(150ms);
+    const Bounds mainFrame = frameOf(main);
+    const Bounds ownFrame = frameOf(about);
+    const auto halfDown = [](int difference) { return difference >> 1; }; // rounds down
+    const Bounds expected {mainFrame.left + halfDown(mainFrame.width - ownFrame.width),
+                           mainFrame.top + halfDown(mainFrame.height - ownFrame.height),
+                           ownFrame.width, ownFrame.height};
+    std::printf("main frame %d,%d %dx%d; about frame at %d,%d %dx%d; centred %d,%d\n",
+                mainFrame.left, mainFrame.top, mainFrame.width, mainFrame.height, ownFrame.left,
+                ownFrame.top, ownFrame.width, ownFrame.height, expected.left, expected.top);
+    EXPECT_EQ(ownFrame, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(AroundTheScreen, AboutWindowOverMain,
+                         testing::Values(Bounds {120, 90, 497, 437}, Bounds {400, 300, 498, 438},
+                                         Bounds {30, 60, 300, 200}));
+
+TEST_F(AboutWindow, comesToTheFrontWhereThePlayerLeftItWhenOpenedAgain)
+{
+    ASSERT_NE(open(), nullptr);
+    const Bounds first = frameOf(about);
+    SetWindowPos(about, nullptr, first.left + 37, first.top + 21, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    pumpFor(100ms);
+    const Bounds moved = frameOf(about);
+    HWND before = about;
+    ASSERT_NE(open(), nullptr);
+    EXPECT_EQ(about, before);
+    EXPECT_EQ(FindWindowExW(nullptr, about, L"VermiloAbout", nullptr), nullptr);
+    pumpFor(100ms);
+    EXPECT_EQ(frameOf(about), moved);
+}
+
+struct Pointer {
+    int x;
+    int y;
+    bool counts;
+};
+
+class AboutWindowLink : public AboutWindow, public testing::WithParamInterface<Pointer> { };
+
+TEST_P(AboutWindowLink, turnsRedAndHoldsTheMouseOnlyWhileThePointerIsOnIt)
+{
+    ASSERT_NE(open(), nullptr);
+    pointAt(40, 8);
+    ASSERT_EQ(linkColour(), red);
+    ASSERT_EQ(GetCapture(), link);
+
+    pointAt(GetParam().x, GetParam().y);
+    EXPECT_EQ(linkColour(), GetParam().counts ? red : blue);
+    EXPECT_EQ(GetCapture(), GetParam().counts ? link : nullptr);
+}
+
+// The field is 161 by 17 pixels; its right and bottom edges count as on it.
+INSTANTIATE_TEST_SUITE_P(Positions, AboutWindowLink,
+                         testing::Values(Pointer {161, 17, true}, Pointer {0, 0, true},
+                                         Pointer {162, 8, false}, Pointer {40, 18, false},
+                                         Pointer {-1, 8, false}, Pointer {40, -1, false}));
+
+TEST_F(AboutWindow, goesBackToRestWhenAnotherWindowTakesTheMouse)
+{
+    ASSERT_NE(open(), nullptr);
+    pointAt(40, 8);
+    ASSERT_EQ(linkColour(), red);
+    SetCapture(main);
+    EXPECT_EQ(linkColour(), blue);
+    ReleaseCapture();
+    pointAt(60, 8);
+    EXPECT_EQ(linkColour(), red);
+}
+
+struct Gesture {
+    const char* name;
+    std::vector<std::pair<UINT, LPARAM>> messages;
+    std::size_t opens;
+};
+
+class AboutWindowClick : public AboutWindow, public testing::WithParamInterface<Gesture> { };
+
+TEST_P(AboutWindowClick, opensOnlyTheFixedAddressAndLeavesTheLinkAtRest)
+{
+    ASSERT_NE(open(), nullptr);
+    // Whatever the field shows, only the game's own page opens.
+    SetWindowTextW(link, L"file:///C:/windows/system32/cmd.exe");
+    pointAt(40, 8);
+    for (const auto& [message, where] : GetParam().messages)
+        SendMessageW(link, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, where);
+    EXPECT_EQ(opened, std::vector<std::wstring>(GetParam().opens, L"https://vermilo.example/"));
+    EXPECT_EQ(linkColour(), blue);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(about));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gestures, AboutWindowClick,
+    testing::Values(Gesture {"Click", {{WM_LBUTTONDOWN, at(40, 8)}, {WM_LBUTTONUP, at(40, 8)}}, 1},
+                    Gesture {"DoubleClick",
+                             {{WM_LBUTTONDOWN, at(40, 8)},
+                              {WM_LBUTTONUP, at(40, 8)},
+                              {WM_LBUTTONDBLCLK, at(40, 8)},
+                              {WM_LBUTTONUP, at(40, 8)}},
+                             1},
+                    Gesture {"PressThenLeave",
+                             {{WM_LBUTTONDOWN, at(40, 8)},
+                              {WM_MOUSEMOVE, at(40, 60)},
+                              {WM_LBUTTONUP, at(40, 60)}},
+                             0}),
+    [](const testing::TestParamInfo<Gesture>& gesture) { return std::string(gesture.param.name); });
+
+enum class Dismissal { Escape, Enter, ClickOk, CloseBox };
+
+class AboutWindowDismissal : public AboutWindow, public testing::WithParamInterface<Dismissal> { };
+
+TEST_P(AboutWindowDismissal, closesAndGivesTheMouseBackWhileTheLinkIsLit)
+{
+    ASSERT_NE(open(), nullptr);
+    pointAt(40, 8);
+    ASSERT_EQ(GetCapture(), link);
+    HWND ok = GetDlgItem(about, frmAbout::idcmdCancel);
+    switch (GetParam()) {
+    case Dismissal::Escape: pressKey(ok, VK_ESCAPE); break;
+    case Dismissal::Enter: pressKey(ok, VK_RETURN); break;
+    case Dismissal::ClickOk: PostMessageW(ok, BM_CLICK, 0, 0); break;
+    case Dismissal::CloseBox: PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    }
+    EXPECT_TRUE(pumpUntil([this] { return !IsWindow(about); }));
+    EXPECT_EQ(frmAbout::window(), nullptr);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachWay, AboutWindowDismissal,
+                         testing::Values(Dismissal::Escape, Dismissal::Enter, Dismissal::ClickOk,
+                                         Dismissal::CloseBox));

@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <windows.h>
+
+#include "frmAbout.h"
+#include "frmHelp.h"
+#include "frmMain.h"
+#include "resource.h"
+#include "ScriptedRandom.h"
+#include "SoundResources.h"
+#include "WindowChecks.h"
+
+namespace {
+constexpr int columns = 30;
+constexpr int rows = 23;
+}
+
+class MainWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The window of an earlier test asked the program to end when it went.
+        MSG quit;
+        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) { }
+        window.startUp();
+    }
+
+    // Puts a key press in the queue of one of the program's windows and lets
+    // the program's own loop take it, as it takes the player's keys.
+    void pressKey(HWND target, WPARAM key)
+    {
+        PostMessageW(target, WM_KEYDOWN, key, 1);
+        window.handleWaitingEvents();
+    }
+    void choose(UINT command) { SendMessageW(window.window(), WM_COMMAND, command, 0); }
+    // What is wrong with the window against the rules, the board's pixels included.
+    std::string problems()
+    {
+        std::string found;
+        for (const std::string& problem : referee.check(window.game(), viewOf(window)))
+            found += problem + "\n";
+        return found + boardDifference(window, referee);
+    }
+
+    // Food far from the top-left corner, where the tests steer the worm.
+    ScriptedRandom random {{0.9, 0.9}};
+    frmMain window {GetModuleHandleW(nullptr), random};
+    GameReferee referee {columns, rows};
+};
+
+TEST_F(MainWindow, isAFixedWindowWhoseClientIsTheBorderedField)
+{
+    wchar_t title[32] {};
+    GetWindowTextW(window.window(), title, 32);
+    EXPECT_STREQ(title, L"Vermilo");
+    RECT client;
+    GetClientRect(window.window(), &client);
+    EXPECT_EQ(client.right, 481);
+    EXPECT_EQ(client.bottom, 369);
+    RECT board;
+    GetWindowRect(window.board().window(), &board);
+    MapWindowPoints(nullptr, window.window(), reinterpret_cast<POINT*>(&board), 2);
+    EXPECT_EQ(board.left, 1);
+    EXPECT_EQ(board.top, 1);
+    EXPECT_EQ(board.right - board.left, 479);
+    EXPECT_EQ(board.bottom - board.top, 367);
+    const auto style = GetWindowLongPtrW(window.window(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX), 0);
+    EXPECT_NE(style & WS_SYSMENU, 0);
+}
+
+TEST_F(MainWindow, menusHaveTheirCaptionsSeparatorsAndShortcutKeys)
+{
+    std::wstring entries;
+    HMENU bar = window.menu();
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        wchar_t text[64] {};
+        GetMenuStringW(bar, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        entries += std::wstring(text) + L"|";
+        HMENU items = GetSubMenu(bar, i);
+        for (int j = 0; j < GetMenuItemCount(items); ++j) {
+            GetMenuStringW(items, static_cast<UINT>(j), text, 64, MF_BYPOSITION);
+            const bool separator
+                = GetMenuState(items, static_cast<UINT>(j), MF_BYPOSITION) & MF_SEPARATOR;
+            entries += (separator ? std::wstring(L"-") : std::wstring(text)) + L"|";
+        }
+    }
+    EXPECT_EQ(entries,
+              L"&Game|&New\tF2|-|E&xit|&Options|&Sound FX|&Pause\tCtrl+P|"
+              L"&Help|&Instructions|-|&About|");
+
+    HACCEL table = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDA_MAIN));
+    ACCEL keys[4] {};
+    ASSERT_EQ(CopyAcceleratorTableW(table, keys, 4), 2);
+    EXPECT_EQ(keys[0].key, VK_F2);
+    EXPECT_EQ(keys[0].fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT), FVIRTKEY);
+    EXPECT_EQ(keys[0].cmd, IDM_GAME_NEW);
+    EXPECT_EQ(keys[1].key, 'P');
+    EXPECT_EQ(keys[1].fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT), FVIRTKEY | FCONTROL);
+    EXPECT_EQ(keys[1].cmd, IDM_OPTIONS_PAUSE);
+}
+
+TEST_F(MainWindow, boardShowsWhatTheRulesDrewAfterStartUpNewGameAndSteering)
+{
+    EXPECT_EQ(problems(), "");
+
+    pressKey(window.window(), VK_F2);
+    ASSERT_TRUE(window.game().gameRunning);
+    EXPECT_EQ(problems(), "");
+
+    // Keys sent to the board reach the game too.
+    pressKey(window.board().window(), VK_DOWN);
+    EXPECT_EQ(window.game().heading, 3);
+    // Let the real timer move the worm three cells down the field.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (window.game().segmentRing.at(static_cast<std::size_t>(window.game().headIndex)).row < 3
+           && std::chrono::steady_clock::now() < deadline) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        window.handleWaitingEvents();
+    }
+    EXPECT_EQ(window.game().segmentRing.at(static_cast<std::size_t>(window.game().headIndex)).row,
+              3);
+    EXPECT_EQ(problems(), "");
+}
+
+TEST_F(MainWindow, menuMarksFollowEveryGameState)
+{
+    // Idle: sound on, and Pause has nothing to pause.
+    EXPECT_TRUE(isChecked(window.menu(), IDM_OPTIONS_SOUND));
+    choose(IDM_OPTIONS_PAUSE);
+    EXPECT_FALSE(isChecked(window.menu(), IDM_OPTIONS_PAUSE));
+    choose(IDM_OPTIONS_SOUND);
+    EXPECT_FALSE(isChecked(window.menu(), IDM_OPTIONS_SOUND));
+    choose(IDM_OPTIONS_SOUND);
+    EXPECT_TRUE(isChecked(window.menu(), IDM_OPTIONS_SOUND));
+
+    choose(IDM_GAME_NEW);
+    choose(IDM_OPTIONS_PAUSE);
+    EXPECT_TRUE(isChecked(window.menu(), IDM_OPTIONS_PAUSE));
+    EXPECT_FALSE(window.timer(GameTimer::Timer1).isEnabled());
+    choose(IDM_OPTIONS_PAUSE);
+    EXPECT_FALSE(isChecked(window.menu(), IDM_OPTIONS_PAUSE));
+    EXPECT_EQ(problems(), "");
+
+    // Into the top wall: the count-up runs, and Pause leaves it alone.
+    window.game().keyDown(modWorm::vkUp);
+    window.game().timer1Tick();
+    ASSERT_TRUE(window.game().gameOverActive);
+    choose(IDM_OPTIONS_PAUSE);
+    EXPECT_FALSE(isChecked(window.menu(), IDM_OPTIONS_PAUSE));
+    EXPECT_TRUE(window.timer(GameTimer::Timer2).isEnabled());
+    EXPECT_EQ(problems(), "");
+
+    while (window.game().gameOverActive)
+        window.game().timer2Tick();
+    choose(IDM_OPTIONS_PAUSE);
+    EXPECT_FALSE(isChecked(window.menu(), IDM_OPTIONS_PAUSE));
+    EXPECT_TRUE(isChecked(window.menu(), IDM_OPTIONS_SOUND));
+    EXPECT_EQ(problems(), "");
+    EXPECT_TRUE(window.scoreLabel().isVisible());
+}
+
+TEST(WindowsResources, soundsAreFoundWhateverTheLetterCase)
+{
+    const SoundResources sounds(GetModuleHandleW(nullptr));
+    for (const char* name : {"POP", "OOF"}) {
+        std::ifstream file(std::string(VERMILO_SOUNDS) + "/" + name + ".wav", std::ios::binary);
+        const std::string stored {std::istreambuf_iterator<char>(file), {}};
+        ASSERT_FALSE(stored.empty()) << name;
+        const auto* image = static_cast<const char*>(sounds.find(name));
+        ASSERT_NE(image, nullptr) << name;
+        EXPECT_EQ(std::string(image, stored.size()), stored) << name;
+    }
+    EXPECT_EQ(sounds.find("pop"), sounds.find("POP"));
+    EXPECT_EQ(sounds.find("bark"), nullptr);
+}
+
+TEST(WindowsResources, scoreIsWrittenInTheEmbeddedBoldOcrFace)
+{
+    const ScoreFont font(GetModuleHandleW(nullptr));
+    ASSERT_TRUE(font.isEmbedded());
+    FontHandle face = font.create(96);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, face.get());
+    wchar_t name[64] {};
+    GetTextFaceW(dc, 64, name);
+    TEXTMETRICW metrics {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    EXPECT_STREQ(name, ScoreFont::embeddedFamily);
+    EXPECT_GE(metrics.tmWeight, FW_BOLD);
+}
+
+TEST(HighDensityScreens, fieldIsMagnifiedByAWholeFactor)
+{
+    for (const auto& [dpi, scale] : {std::pair {96u, 1},
+                                     {120u, 1},
+                                     {144u, 1},
+                                     {168u, 2},
+                                     {192u, 2},
+                                     {240u, 2},
+                                     {264u, 3},
+                                     {288u, 3}})
+        EXPECT_EQ(frmMain::scaleForDpi(dpi), scale) << dpi << " dpi";
+}
+
+TEST_F(MainWindow, doubleDensityScreenShowsEveryBoardPixelAsATwoByTwoBlock)
+{
+    RECT suggested;
+    GetWindowRect(window.window(), &suggested);
+    SendMessageW(window.window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+                 reinterpret_cast<LPARAM>(&suggested));
+    RECT client;
+    GetClientRect(window.window(), &client);
+    EXPECT_EQ(client.right, 2 * 481);
+    EXPECT_EQ(client.bottom, 2 * 369);
+
+    // What the board window shows, read back from its screen.
+    UpdateWindow(window.board().window());
+    const int width = 2 * 479;
+    const int height = 2 * 367;
+    HDC screen = GetDC(window.board().window());
+    HDC copy = CreateCompatibleDC(screen);
+    HBITMAP shot = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(copy, shot);
+    BitBlt(copy, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    SelectObject(copy, previous);
+    BITMAPINFO info {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> shown(static_cast<std::size_t>(width * height));
+    GetDIBits(copy, shot, 0, height, shown.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(shot);
+    DeleteDC(copy);
+    ReleaseDC(window.board().window(), screen);
+
+    // The start-up worm's two top rows of cells, where every pixel matters.
+    const std::uint32_t* image = window.board().pixels();
+    int differing = 0;
+    for (int y = 0; y < 2 * cellSize; ++y)
+        for (int x = 0; x < 479; ++x)
+            for (int corner = 0; corner < 4; ++corner) {
+                const auto at
+                    = static_cast<std::size_t>((2 * y + corner / 2) * width + 2 * x + corner % 2);
+                differing += (shown.at(at) & 0xFFFFFFu) != (image[y * 479 + x] & 0xFFFFFFu);
+            }
+    EXPECT_EQ(differing, 0);
+}
+
+TEST(ProgramManifest, asksForPerMonitorDensityAndCommonControlsSix)
+{
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()),
+              DPI_AWARENESS_PER_MONITOR_AWARE);
+    // Version 6 is its own side-by-side assembly, loaded from the assembly's folder.
+    HMODULE controls = LoadLibraryW(L"comctl32.dll");
+    ASSERT_NE(controls, nullptr);
+    wchar_t path[MAX_PATH] {};
+    GetModuleFileNameW(controls, path, MAX_PATH);
+    std::wstring folder(path);
+    CharLowerW(folder.data());
+    EXPECT_NE(folder.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6."),
+              std::wstring::npos)
+        << "comctl32 came from " << testing::PrintToString(std::wstring(path));
+    FreeLibrary(controls);
+}
+
+TEST_F(MainWindow, helpWindowsOpenFromTheMenuAndKeepTheirKeysToThemselves)
+{
+    choose(IDM_HELP_ABOUT);
+    ASSERT_NE(frmAbout::window(), nullptr);
+    DestroyWindow(frmAbout::window());
+    choose(IDM_HELP_INSTRUCT);
+    HWND help = frmHelp::window();
+    ASSERT_NE(help, nullptr);
+
+    // A cursor key in the instructions window leaves the worm's heading alone,
+    // and Esc there closes that window through the program's own loop.
+    pressKey(help, VK_UP);
+    EXPECT_EQ(window.game().heading, 2);
+    pressKey(help, VK_ESCAPE);
+    EXPECT_EQ(frmHelp::window(), nullptr);
+    EXPECT_TRUE(IsWindow(window.window()));
+}

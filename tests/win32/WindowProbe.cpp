@@ -1,0 +1,82 @@
+#include "WindowProbe.h"
+
+#include "frmAbout.h"
+#include "frmHelp.h"
+#include "GdiHandles.h"
+
+std::ostream& operator<<(std::ostream& out, const Bounds& bounds)
+{
+    return out << "(" << bounds.left << ", " << bounds.top << ") " << bounds.width << " x "
+               << bounds.height;
+}
+
+bool pumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            // A closed last window ends the program's loop; here the test goes on.
+            if (message.message == WM_QUIT)
+                continue;
+            if (frmHelp::preTranslate(message) || frmAbout::preTranslate(message))
+                continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+void pumpFor(std::chrono::milliseconds duration)
+{
+    pumpUntil([] { return false; }, duration);
+}
+
+Bounds frameOf(HWND window)
+{
+    RECT frame {};
+    GetWindowRect(window, &frame);
+    return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
+}
+
+Bounds clientOf(HWND window)
+{
+    RECT client {};
+    GetClientRect(window, &client);
+    return {client.left, client.top, client.right, client.bottom};
+}
+
+Bounds placeOf(HWND control)
+{
+    RECT frame {};
+    GetWindowRect(control, &frame);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&frame), 2);
+    return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
+}
+
+std::wstring textOf(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+COLORREF paintedTextColour(HWND window, HWND control)
+{
+    const MemoryDc dc(CreateCompatibleDC(nullptr));
+    SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
+                 reinterpret_cast<LPARAM>(control));
+    return GetTextColor(dc.get());
+}
+
+void pressKey(HWND control, WPARAM key)
+{
+    SetFocus(control);
+    PostMessageW(control, WM_KEYDOWN, key, 1);
+    PostMessageW(control, WM_KEYUP, key, 1 | (3u << 30));
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <windows.h>
+
+// A window's place or a control's place in its parent's client area.
+struct Bounds {
+    int left;
+    int top;
+    int width;
+    int height;
+    bool operator==(const Bounds&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Bounds& bounds);
+
+// Runs the thread's messages through the secondary windows' keyboard handling
+// and on to the windows, as the program's loop does, until `done` holds or
+// the time runs out; false when it ran out.
+bool pumpUntil(const std::function<bool()>& done,
+               std::chrono::milliseconds timeout = std::chrono::seconds(5));
+// Runs the messages for a while, for the window manager to settle.
+void pumpFor(std::chrono::milliseconds duration);
+
+Bounds frameOf(HWND window);
+Bounds clientOf(HWND window);
+// Where a control sits in its parent's client area, with its outer size.
+Bounds placeOf(HWND control);
+std::wstring textOf(HWND window);
+// The text colour the window hands a read-only control to paint with.
+COLORREF paintedTextColour(HWND window, HWND control);
+// Posts a key press to a control, as the keyboard would, after giving it the focus.
+void pressKey(HWND control, WPARAM key);

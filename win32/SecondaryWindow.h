@@ -1,0 +1,104 @@
+#pragma once
+
+#include <memory>
+#include <windows.h>
+
+#include "ProgramWindows.h"
+
+// What the game's two small windows share: each exists at most once, stands
+// alone with no owner, takes Enter, Esc and Tab as a dialog does with its
+// IDOK button as the default one, and is thrown away, object and all, when it
+// closes. `Window` is the window's own class, which makes this a friend.
+template <class Window> class SecondaryWindow {
+public:
+    // Gives the open window Enter, Esc and Tab; true when it took the message.
+    static bool preTranslate(MSG& message)
+    {
+        return openWindow && IsDialogMessageW(openWindow->frm, &message);
+    }
+
+    // The open window, or null when there is none.
+    static HWND window() { return openWindow ? openWindow->frm : nullptr; }
+
+    SecondaryWindow(const SecondaryWindow&) = delete;
+    SecondaryWindow& operator=(const SecondaryWindow&) = delete;
+
+protected:
+    SecondaryWindow() = default;
+    ~SecondaryWindow() = default;
+
+    // Keeps a newly made window as the open one; false when its window could
+    // not be made.
+    static bool keep(std::unique_ptr<Window> made)
+    {
+        if (!made->frm)
+            return false;
+        openWindow = std::move(made);
+        return true;
+    }
+
+    // Shows the open window and brings it to the front, where it stands.
+    static void showAtFront()
+    {
+        HWND shown = openWindow->frm;
+        ShowWindow(shown, IsIconic(shown) ? SW_RESTORE : SW_SHOW);
+        SetForegroundWindow(shown);
+    }
+
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_NCCREATE) {
+            auto* made
+                = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            made->frm = window;
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made));
+        }
+        auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (!self)
+            return DefWindowProcW(window, message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            // The window is gone: so is the object, and the next opening
+            // makes both afresh.
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            self->frm = nullptr;
+            if (openWindow.get() == self)
+                openWindow.reset();
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        return self->handleMessage(message, wParam, lParam);
+    }
+
+    // The messages both windows answer alike; anything else goes to the
+    // system's default handling.
+    LRESULT commonMessage(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        switch (message) {
+        case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
+        case WM_NEXTDLGCTL:
+            // A multi-line text field hands Enter to the default button this way.
+            SetFocus(LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                    : GetNextDlgTabItem(frm, GetFocus(), wParam != 0));
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND holder = GetFocus();
+                if (holder && IsChild(frm, holder))
+                    focused = holder;
+            }
+            break;
+        case WM_SETFOCUS:
+            // Back to the control that had the keyboard, at first the OK button.
+            SetFocus(focused ? focused : GetDlgItem(frm, IDOK));
+            return 0;
+        case WM_DESTROY: endProgramIfLastWindow(frm); return 0;
+        }
+        return DefWindowProcW(frm, message, wParam, lParam);
+    }
+
+    static inline std::unique_ptr<Window> openWindow;
+    HWND frm = nullptr;
+
+private:
+    // The control that had the keyboard when the window was last left.
+    HWND focused = nullptr;
+};

@@ -1,0 +1,353 @@
+#include "frmMain.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "frmAbout.h"
+#include "frmHelp.h"
+#include "ProgramWindows.h"
+#include "resource.h"
+#include "WindowProcedure.h"
+
+namespace {
+constexpr const wchar_t* className = L"VermiloMain";
+// A fixed single border with a close box only; the board is never painted over.
+constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr int innerWidth = 479;
+constexpr int innerHeight = 367;
+constexpr int border = 1;
+constexpr int outerWidth = innerWidth + 2 * border;
+constexpr int outerHeight = innerHeight + 2 * border;
+constexpr int tickInterval = 100;
+constexpr RECT scoreArea {0, 136, 481, 136 + 113};
+// 72 points at 96 dots per inch.
+constexpr int scorePixels = 96;
+constexpr UINT standardDpi = 96;
+// While a menu is open or the window is dragged, the system's own loop runs,
+// and this timer looks at the game's timers for it.
+constexpr UINT_PTR modalLoopTimer = 1;
+constexpr UINT modalLoopCheck = 10;
+
+void registerClass(HINSTANCE instance)
+{
+    WNDCLASSEXW windowClass {};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = windowProcedure<frmMain>;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_VERMILO));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VERMILO),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDM_MAIN);
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass); // fails harmlessly once registered
+}
+}
+
+frmMain::frmMain(HINSTANCE instance, RandomSource& random)
+    : instance(instance), pictures(instance), sounds(instance), scoreFont(instance),
+      worm(*this, random), Timer1(tickInterval), Timer2(tickInterval)
+{
+    for (int i = 0; i < spriteCount; ++i)
+        spriteSurfaces.at(static_cast<std::size_t>(i))
+            = std::make_unique<MemoryDC>(pictures.sprite(static_cast<Sprite>(i)));
+    for (int i = 0; i < PictureResources::foodCount; ++i)
+        foodSurfaces.at(static_cast<std::size_t>(i)) = std::make_unique<MemoryDC>(pictures.food(i));
+
+    registerClass(instance);
+    CreateWindowExW(0, className, L"Vermilo", windowStyle, CW_USEDEFAULT, CW_USEDEFAULT, outerWidth,
+                    outerHeight, nullptr, nullptr, instance, this);
+    if (!hwnd)
+        throw std::runtime_error("The game's window could not be created.");
+    accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_MAIN));
+    createBoard();
+    applyScale(GetDpiForWindow(hwnd), nullptr);
+
+    loop.setPreTranslation([this](MSG& msg) { return preTranslate(msg); });
+    loop.addWaitable(Timer1.handle(), [this] { worm.timer1Tick(); });
+    loop.addWaitable(Timer2.handle(), [this] { worm.timer2Tick(); });
+}
+
+frmMain::~frmMain()
+{
+    if (hwnd)
+        DestroyWindow(hwnd);
+}
+
+void frmMain::createBoard()
+{
+    picBoard = std::make_unique<PictureBox>(instance, hwnd, innerWidth, innerHeight);
+    for (int i = 0; i < PictureResources::foodCount; ++i) {
+        auto& food = Image1.at(static_cast<std::size_t>(i));
+        food = std::make_unique<ImageElement>(*picBoard,
+                                              foodSurfaces.at(static_cast<std::size_t>(i))->get(),
+                                              PictureResources::foodSize);
+        picBoard->addElement(*food);
+    }
+    lblScore = std::make_unique<TransparentLabel>(*picBoard, scoreArea, RGB(255, 255, 255));
+    lblScore->setCaption(L"0");
+    picBoard->addElement(*lblScore);
+}
+
+int frmMain::scaleForDpi(UINT dpi)
+{
+    return std::max(1, static_cast<int>((dpi + standardDpi / 4) / standardDpi));
+}
+
+void frmMain::applyScale(UINT dpi, const POINT* topLeft)
+{
+    if (dpi == 0)
+        dpi = standardDpi;
+    const int s = scaleForDpi(dpi);
+    picBoard->place(border * s, border * s, s);
+    FontHandle font = scoreFont.create(scorePixels * s);
+    lblScore->setFont(font.get());
+    lblScoreFont = std::move(font);
+
+    RECT frame {0, 0, outerWidth * s, outerHeight * s};
+    AdjustWindowRectExForDpi(&frame, windowStyle, TRUE, 0, dpi);
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0 : SWP_NOMOVE);
+    const int x = topLeft ? topLeft->x : 0;
+    const int y = topLeft ? topLeft->y : 0;
+    SetWindowPos(hwnd, nullptr, x, y, frame.right - frame.left, frame.bottom - frame.top, flags);
+    // The menu bar can take more than the one line the sum allows for; then
+    // the window grows by what the field lacks.
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const int missingWidth = outerWidth * s - client.right;
+    const int missingHeight = outerHeight * s - client.bottom;
+    if (missingWidth != 0 || missingHeight != 0)
+        SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left + missingWidth,
+                     frame.bottom - frame.top + missingHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmMain::startUp()
+{
+    worm.StartUp();
+}
+
+int frmMain::run()
+{
+    return loop.run();
+}
+
+void frmMain::handleWaitingEvents()
+{
+    loop.handleWaiting();
+}
+
+const ImageElement& frmMain::foodPicture(int index) const
+{
+    return *Image1.at(static_cast<std::size_t>(index));
+}
+
+bool frmMain::isMainOrChild(HWND window) const
+{
+    return hwnd && window && (window == hwnd || IsChild(hwnd, window));
+}
+
+bool frmMain::preTranslate(MSG& msg)
+{
+    // The instructions and about windows take their own Enter, Esc and Tab.
+    if (!isMainOrChild(msg.hwnd))
+        return frmHelp::preTranslate(msg) || frmAbout::preTranslate(msg);
+    // The window sees every key before the control that has the focus, and
+    // the key goes on unchanged.
+    if (msg.message == WM_KEYDOWN)
+        Form_KeyDown(static_cast<int>(msg.wParam));
+    return accelerators && TranslateAcceleratorW(hwnd, accelerators, &msg);
+}
+
+LRESULT frmMain::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCCREATE: hwnd = window; break;
+    case WM_COMMAND: onCommand(LOWORD(wParam)); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: onPaint(); return 0;
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_CLOSE: onClose(); return 0;
+    case WM_ENTERMENULOOP:
+    case WM_ENTERSIZEMOVE: onModalLoop(true); break;
+    case WM_EXITMENULOOP:
+    case WM_EXITSIZEMOVE: onModalLoop(false); break;
+    case WM_TIMER:
+        if (wParam == modalLoopTimer)
+            loop.handleSignals();
+        return 0;
+    case WM_DESTROY: endProgramIfLastWindow(window); return 0;
+    case WM_NCDESTROY: hwnd = nullptr; break;
+    default: break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void frmMain::onCommand(int id)
+{
+    switch (id) {
+    case IDM_GAME_NEW: mnuGameNewClick(); break;
+    case IDM_GAME_EXIT: mnuGameExitClick(); break;
+    case IDM_OPTIONS_SOUND: mnuOptionsSoundClick(); break;
+    case IDM_OPTIONS_PAUSE: mnuOptionsPauseClick(); break;
+    case IDM_HELP_INSTRUCT: mnuHelpInstructClick(); break;
+    case IDM_HELP_ABOUT: mnuHelpAboutClick(); break;
+    default: break;
+    }
+}
+
+void frmMain::onPaint()
+{
+    // Only the border around the board is left to paint: the board is a child.
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_WINDOWFRAME));
+    EndPaint(hwnd, &ps);
+}
+
+void frmMain::onDpiChanged(UINT dpi, const RECT& suggested)
+{
+    const POINT topLeft {suggested.left, suggested.top};
+    applyScale(dpi, &topLeft);
+}
+
+void frmMain::onClose()
+{
+    // Nothing of the game goes on unseen once its window is closed; the
+    // program ends when its last window has gone.
+    worm.closeCommand();
+    DestroyWindow(hwnd);
+}
+
+void frmMain::onModalLoop(bool entered)
+{
+    if (entered)
+        SetTimer(hwnd, modalLoopTimer, modalLoopCheck, nullptr);
+    else
+        KillTimer(hwnd, modalLoopTimer);
+}
+
+void frmMain::Form_KeyDown(int keyCode)
+{
+    worm.keyDown(keyCode);
+}
+
+void frmMain::mnuGameNewClick()
+{
+    worm.newGameCommand();
+}
+
+void frmMain::mnuGameExitClick()
+{
+    // A step that waits inside a sound finishes first; then the program ends.
+    worm.runWhenIdle([] { PostQuitMessage(0); });
+}
+
+void frmMain::mnuOptionsSoundClick()
+{
+    worm.soundCommand();
+}
+
+void frmMain::mnuOptionsPauseClick()
+{
+    worm.pauseCommand();
+}
+
+void frmMain::mnuHelpInstructClick()
+{
+    // One instructions window at most; the game goes on behind it.
+    frmHelp::open(instance);
+}
+
+void frmMain::mnuHelpAboutClick()
+{
+    frmAbout::open(instance, hwnd);
+}
+
+void frmMain::drawSprite(Sprite sprite, int x, int y)
+{
+    picBoard->drawImage(x, y, spriteSurfaces.at(static_cast<std::size_t>(sprite))->get(),
+                        PictureResources::spriteSize.cx, PictureResources::spriteSize.cy);
+}
+
+void frmMain::clearBoard()
+{
+    picBoard->clear();
+}
+
+void frmMain::refreshBoard()
+{
+    picBoard->refresh();
+}
+
+int frmMain::boardWidth() const
+{
+    return picBoard->innerWidth();
+}
+
+int frmMain::boardHeight() const
+{
+    return picBoard->innerHeight();
+}
+
+void frmMain::setScoreCaption(const std::string& caption)
+{
+    // The caption is a number: its characters are plain ASCII.
+    lblScore->setCaption(std::wstring(caption.begin(), caption.end()));
+}
+
+void frmMain::setScoreVisible(bool visible)
+{
+    lblScore->setVisible(visible);
+}
+
+void frmMain::setFoodLeft(int picture, int left)
+{
+    Image1.at(static_cast<std::size_t>(picture))->setLeft(left);
+}
+
+void frmMain::setFoodTop(int picture, int top)
+{
+    Image1.at(static_cast<std::size_t>(picture))->setTop(top);
+}
+
+const WaitableTimer& frmMain::timer(GameTimer which) const
+{
+    return which == GameTimer::Timer1 ? Timer1 : Timer2;
+}
+
+void frmMain::setTimerEnabled(GameTimer which, bool enabled)
+{
+    (which == GameTimer::Timer1 ? Timer1 : Timer2).setEnabled(enabled);
+}
+
+bool frmMain::isTimerEnabled(GameTimer which) const
+{
+    return timer(which).isEnabled();
+}
+
+void frmMain::setMenuChecked(MenuMark mark, bool checked)
+{
+    CheckMenuItem(GetMenu(hwnd), mark == MenuMark::Sound ? IDM_OPTIONS_SOUND : IDM_OPTIONS_PAUSE,
+                  static_cast<UINT>(MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED)));
+}
+
+void frmMain::showMainWindow()
+{
+    ShowWindow(hwnd, SW_SHOWNORMAL);
+    UpdateWindow(hwnd);
+}
+
+void frmMain::playSound(std::string_view name)
+{
+    sounds.play(name);
+}
+
+void frmMain::processEvents()
+{
+    loop.handleWaiting();
+}
