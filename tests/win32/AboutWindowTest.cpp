@@ -27,14 +27,6 @@ BitmapHandle makeBanner()
     return banner;
 }
 
-IconHandle makeIcon()
-{
-    const BitmapHandle colour(makeBanner());
-    const BitmapHandle mask(CreateBitmap(32, 32, 1, 1, nullptr));
-    ICONINFO parts {TRUE, 0, 0, mask.get(), colour.get()};
-    return IconHandle(CreateIconIndirect(&parts));
-}
-
 // Stands in for the game's main window: a fixed frame at a chosen place.
 HWND makeMainWindow(const Bounds& frame)
 {
@@ -74,7 +66,8 @@ protected:
 
     HWND open()
     {
-        frmAbout::open(GetModuleHandleW(nullptr), main, makeIcon(), makeBanner());
+        frmAbout::open(GetModuleHandleW(nullptr), main,
+                       IconHandle(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION))), makeBanner());
         about = frmAbout::window();
         if (!about || !pumpUntil([this] { return IsWindowVisible(about) != FALSE; }))
             return nullptr;
