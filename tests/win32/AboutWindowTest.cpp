@@ -175,6 +175,10 @@ TEST_P(AboutWindowLink, turnsRedAndHoldsTheMouseOnlyWhileThePointerIsOnIt)
     pointAt(40, 8);
     ASSERT_EQ(linkColour(), red);
     ASSERT_EQ(GetCapture(), link);
+    // An arrow, where a text field would show its text cursor.
+    SendMessageW(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
 
     pointAt(GetParam().x, GetParam().y);
     EXPECT_EQ(linkColour(), GetParam().counts ? red : blue);
