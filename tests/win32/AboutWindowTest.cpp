@@ -156,7 +156,7 @@ TEST_F(AboutWindow, comesToTheFrontWhereThePlayerLeftItWhenOpenedAgain)
     HWND before = about;
     ASSERT_NE(open(), nullptr);
     EXPECT_EQ(about, before);
-    EXPECT_EQ(FindWindowExW(nullptr, about, L"VermiloAbout", nullptr), nullptr);
+    EXPECT_EQ(windowsOfClass(L"VermiloAbout"), 1);
     pumpFor(100ms);
     EXPECT_EQ(frameOf(about), moved);
 }
