@@ -27,7 +27,8 @@ public:
     // program's icon and banner from its resources (blank where one is
     // missing), or brings the open one to the front where it stands.
     static void open(HINSTANCE instance, HWND mainWindow);
-    // The same with the pictures given; the window keeps them until it closes.
+    // The same with the pictures given; a new window keeps them until it
+    // closes, an open one keeps its own.
     static void open(HINSTANCE instance, HWND mainWindow, IconHandle icon, BitmapHandle banner);
     // Hands an address to the system to open in the default browser. It is
     // ShellExecuteW's default action; it can be replaced to watch the link.

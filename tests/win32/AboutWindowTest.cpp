@@ -27,14 +27,6 @@ BitmapHandle makeBanner()
     return banner;
 }
 
-IconHandle makeIcon()
-{
-    const BitmapHandle colour(makeBanner());
-    const BitmapHandle mask(CreateBitmap(32, 32, 1, 1, nullptr));
-    ICONINFO parts {TRUE, 0, 0, mask.get(), colour.get()};
-    return IconHandle(CreateIconIndirect(&parts));
-}
-
 // Stands in for the game's main window: a fixed frame at a chosen place.
 HWND makeMainWindow(const Bounds& frame)
 {
@@ -74,7 +66,8 @@ protected:
 
     HWND open()
     {
-        frmAbout::open(GetModuleHandleW(nullptr), main, makeIcon(), makeBanner());
+        frmAbout::open(GetModuleHandleW(nullptr), main,
+                       IconHandle(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION))), makeBanner());
         about = frmAbout::window();
         if (!about || !pumpUntil([this] { return IsWindowVisible(about) != FALSE; }))
             return nullptr;
@@ -163,7 +156,7 @@ TEST_F(AboutWindow, comesToTheFrontWhereThePlayerLeftItWhenOpenedAgain)
     HWND before = about;
     ASSERT_NE(open(), nullptr);
     EXPECT_EQ(about, before);
-    EXPECT_EQ(FindWindowExW(nullptr, about, L"VermiloAbout", nullptr), nullptr);
+    EXPECT_EQ(windowsOfClass(L"VermiloAbout"), 1);
     pumpFor(100ms);
     EXPECT_EQ(frameOf(about), moved);
 }
@@ -182,6 +175,10 @@ TEST_P(AboutWindowLink, turnsRedAndHoldsTheMouseOnlyWhileThePointerIsOnIt)
     pointAt(40, 8);
     ASSERT_EQ(linkColour(), red);
     ASSERT_EQ(GetCapture(), link);
+    // An arrow, where a text field would show its text cursor.
+    SendMessageW(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
 
     pointAt(GetParam().x, GetParam().y);
     EXPECT_EQ(linkColour(), GetParam().counts ? red : blue);

@@ -30,7 +30,7 @@ TEST_F(HelpWindow, showsTheInstructionsInAFixedWindowOnlyOnce)
 {
     frmHelp::open(GetModuleHandleW(nullptr));
     EXPECT_EQ(frmHelp::window(), window);
-    EXPECT_EQ(FindWindowExW(nullptr, window, L"VermiloHelp", nullptr), nullptr);
+    EXPECT_EQ(windowsOfClass(L"VermiloHelp"), 1);
     EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
     EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
 

@@ -66,6 +66,15 @@ std::wstring textOf(HWND window)
     return text;
 }
 
+int windowsOfClass(const wchar_t* className)
+{
+    int count = 0;
+    for (HWND found = FindWindowExW(nullptr, nullptr, className, nullptr); found;
+         found = FindWindowExW(nullptr, found, className, nullptr))
+        ++count;
+    return count;
+}
+
 COLORREF paintedTextColour(HWND window, HWND control)
 {
     const MemoryDc dc(CreateCompatibleDC(nullptr));

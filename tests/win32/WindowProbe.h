@@ -29,6 +29,8 @@ Bounds clientOf(HWND window);
 // Where a control sits in its parent's client area, with its outer size.
 Bounds placeOf(HWND control);
 std::wstring textOf(HWND window);
+// How many top-level windows of a window class are open.
+int windowsOfClass(const wchar_t* className);
 // The text colour the window hands a read-only control to paint with.
 COLORREF paintedTextColour(HWND window, HWND control);
 // Posts a key press to a control, as the keyboard would, after giving it the focus.
