@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Sets everything up, then builds and runs every test, plainly and under the
-# address and undefined-behaviour sanitizers.
+# Sets everything up, then builds and runs every test, plainly, under the
+# address and undefined-behaviour sanitizers and built by Clang, with compiler
+# warnings as errors (the presets alone only show them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-for preset in default asan; do
+for preset in default asan clang; do
     echo "== $preset"
-    cmake --preset "$preset" >/dev/null
+    cmake --preset "$preset" -DVERMILO_WERROR=ON >/dev/null
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
