@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ pkgconf git python3
+    cmake ninja-build g++ clang pkgconf git python3
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
     # run, on X11 and on Wayland (the sound effects play through libqt6multimedia6,
