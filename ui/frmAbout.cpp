@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "DialogFont.h"
+#include "SecondaryWindow.h"
 #include "Version.h"
 
 namespace {
@@ -46,15 +47,15 @@ void setTextColour(QWidget* widget, const QColor& colour)
 }
 
 frmAbout::frmAbout(const QIcon& icon, const QPixmap& banner, const QWidget& mainWindow)
-    : QDialog(nullptr, Qt::Window)
+    : QDialog(nullptr, SecondaryWindow::flags)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About Vermilo"));
     setWindowIcon(icon);
     setFont(dialogFont(8.25));
-    // The window may be resized; its contents stay where they are.
-    resize(329, 288);
+    // A fixed size, so that tiling desktops float it rather than stretch it.
+    setFixedSize(329, 288);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

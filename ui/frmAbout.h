@@ -7,8 +7,9 @@ class QLineEdit;
 class QPushButton;
 
 // The about window: the game's name, version and banner, and a link to the
-// makers' page that lights up under the pointer. It opens centred on the main
-// window, stands alone beside it and is thrown away when closed.
+// makers' page that lights up under the pointer, at a fixed size. It opens
+// centred on the main window (on Wayland the desktop places it over it), stands
+// alone beside it and is thrown away when closed.
 class frmAbout : public QDialog {
     Q_OBJECT
 

@@ -14,6 +14,7 @@
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "PictureBox.h"
+#include "SecondaryWindow.h"
 
 namespace {
 constexpr QSize boardOuterSize(481, 369);
@@ -79,7 +80,8 @@ frmMain::frmMain(RandomSource& random, QWidget* parent) : QMainWindow(parent), w
 
 frmMain::~frmMain()
 {
-    // The secondary windows have no owner, so nothing else would free them.
+    // The secondary windows are not this window's children, so nothing else
+    // would free them.
     delete helpWindow.data();
     delete aboutWindow.data();
 }
@@ -194,16 +196,20 @@ void frmMain::mnuOptionsPauseClick()
 void frmMain::mnuHelpInstructClick()
 {
     // One instructions window at most; the game goes on behind it.
-    if (!helpWindow)
+    if (!helpWindow) {
         helpWindow = new frmHelp;
+        SecondaryWindow::showOver(*helpWindow, *this);
+    }
     bringToFront(helpWindow);
 }
 
 void frmMain::mnuHelpAboutClick()
 {
     // A fresh window is centred on this one; an open one stays where it is.
-    if (!aboutWindow)
+    if (!aboutWindow) {
         aboutWindow = new frmAbout(pictures.icon(), pictures.banner(), *this);
+        SecondaryWindow::showOver(*aboutWindow, *this);
+    }
     bringToFront(aboutWindow);
 }
 
@@ -218,8 +224,13 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    // Nothing of the game goes on unseen once its window is closed.
+    // Nothing of the game goes on unseen once its window is closed; an open
+    // instructions or about window stays until the player closes it.
     worm.closeCommand();
+    const std::array<QWidget*, 2> secondaryWindows {helpWindow.data(), aboutWindow.data()};
+    for (QWidget* window : secondaryWindows)
+        if (window)
+            SecondaryWindow::standAlone(*window);
     event->accept();
 }
 
