@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <utility>
+
 #include "DialogFont.h"
 #include "SecondaryWindow.h"
 #include "Version.h"
@@ -150,15 +152,25 @@ void frmAbout::formLoad(const QWidget& mainWindow)
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtURL) {
-        if (event->type() == QEvent::MouseMove) {
-            txtURLMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
+        switch (event->type()) {
+        case QEvent::MouseMove: txtURLMouseMove(mouse()->position().toPoint()); break;
+        case QEvent::Leave:
+            // The pointer went off the field, the window or the program; where
+            // the field cannot hold the mouse this is all it learns.
+            restLink();
+            break;
+        case QEvent::MouseButtonPress: linkPressed = mouse()->button() == Qt::LeftButton; break;
+        case QEvent::MouseButtonDblClick: linkPressed = false; break;
+        case QEvent::MouseButtonRelease: {
             const QRect field(QPoint(0, 0), txtURL->size());
             // A press on the link that is let go on it: the field's far edges count.
-            if (mouse->button() == Qt::LeftButton
-                && field.adjusted(0, 0, 1, 1).contains(mouse->position().toPoint()))
+            if (mouse()->button() == Qt::LeftButton && std::exchange(linkPressed, false)
+                && field.adjusted(0, 0, 1, 1).contains(mouse()->position().toPoint()))
                 txtURLClick();
+            break;
+        }
+        default: break;
         }
     }
     return QDialog::eventFilter(watched, event);
@@ -174,8 +186,11 @@ void frmAbout::txtURLMouseMove(QPoint position)
         restLink();
     } else if (!linkHovered) {
         linkHovered = true;
-        // Holding the mouse lets the field see the pointer go off it.
-        txtURL->grabMouse();
+        // Holding the mouse lets the field see the pointer go off it, even past
+        // the window's edge. Wayland gives no such hold; there the field is
+        // told when the pointer leaves it.
+        if (!SecondaryWindow::onWayland())
+            txtURL->grabMouse();
         setLinkColour(linkHoverColour);
     }
 }

@@ -43,6 +43,10 @@ private:
     QLabel* Picture1 = nullptr;
     QLineEdit* txtURL = nullptr;
     QPushButton* cmdCancel = nullptr;
-    // True while the pointer is on the link and the link holds the mouse.
+    // True while the pointer is on the link (and, where the window system
+    // allows it, the link holds the mouse).
     bool linkHovered = false;
+    // True from a left press on the link until it is let go; the second press
+    // of a double click does not count, so a double click opens the page once.
+    bool linkPressed = false;
 };
