@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "DialogFont.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "PictureBox.h"
@@ -33,7 +34,7 @@ QFont scoreFont()
         }
     }
     font.setStyleHint(QFont::Monospace);
-    font.setPointSize(72);
+    font.setPointSizeF(layoutPointSize(72));
     font.setBold(true);
     return font;
 }
@@ -163,6 +164,13 @@ void frmMain::createMenus()
     mnuHelpInstruct->setObjectName(QStringLiteral("mnuHelpInstruct"));
     mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
     menuBar()->setFocusPolicy(Qt::NoFocus);
+    // The menus' lettering scales with the field, so that the window stays
+    // its layout times the screen's whole factor.
+    QFont menuFont = menuBar()->font();
+    menuFont.setPointSizeF(layoutPointSize(menuFont.pointSizeF()));
+    const std::array<QWidget*, 4> menus {menuBar(), mnuGame, mnuOptions, mnuHelp};
+    for (QWidget* menu : menus)
+        menu->setFont(menuFont);
 }
 
 void frmMain::startUp()
