@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Reads the game's main window off a screenshot.
 
-    screen_check.py worm SHOT X Y W H   where the worm lies on the board
-    screen_check.py buttons SHOT         how many buttons the title bar offers
+    screen_check.py worm SHOT X Y W H        where the worm lies on the board
+    screen_check.py buttons SHOT              how many buttons the title bar offers
+    screen_check.py scaled SHOT SCORE X Y W H F
+        the field (with the worm, on SHOT) drawn at a whole factor F, and the
+        score's digits (on SCORE) wholly inside their label
 
 X Y W H bound the main window on the screenshot; without them the board is
 looked for over the whole screen. The field is found by its black border.
@@ -32,7 +35,7 @@ class Shot:
         i = (y * self.w + x) * 3
         return self.px[i], self.px[i + 1], self.px[i + 2]
 
-    def board(self, x0=0, y0=0, w=None, h=None):
+    def board(self, x0=0, y0=0, w=None, h=None, factor=1):
         """The top-left pixel inside the field's border: the first row with a
         black run as wide as the border is."""
         x1, y1 = min(self.w, x0 + (w or self.w)), min(self.h, y0 + (h or self.h))
@@ -40,8 +43,8 @@ class Shot:
             run = 0
             for x in range(x0, x1):
                 run = run + 1 if self.rgb(x, y) == (0, 0, 0) else 0
-                if run == BOARD_W + 2:
-                    return x - BOARD_W, y + 1
+                if run == (BOARD_W + 2) * factor:
+                    return x - (BOARD_W + 1) * factor + 1, y + factor
         sys.exit("no field found on the screenshot")
 
 
@@ -98,8 +101,27 @@ def buttons(shot):
     return groups
 
 
+def scaled(shot, score, bounds, factor):
+    left, top = shot.board(*bounds, factor=factor)
+    # Every pixel of the field's picture is a whole square of screen pixels.
+    crisp = all(shot.rgb(left + x * factor + dx, top + y * factor + dy)
+                == shot.rgb(left + x * factor, top + y * factor)
+                for y in range(0, 136, 3) for x in range(0, BOARD_W, 3)
+                for dy in range(factor) for dx in range(factor))
+    white = [y for y in range(top, top + BOARD_H * factor)
+             if (255, 255, 255) in (score.rgb(x, y) for x in range(left, left + BOARD_W * factor))]
+    label_top, label_bottom = top + 136 * factor, top + 249 * factor - 1
+    inside = bool(white) and white[0] > label_top and white[-1] < label_bottom
+    print(f"field at {left},{top}; drawn in whole {factor} x {factor} squares: {crisp}; "
+          f"score rows {white[0] - top if white else '-'}..{white[-1] - top if white else '-'} "
+          f"inside the label's {136 * factor}..{249 * factor - 1}: {inside}")
+    return 0 if crisp and inside else 1
+
+
 if __name__ == "__main__":
     shot = Shot(sys.argv[2])
+    if sys.argv[1] == "scaled":
+        sys.exit(scaled(shot, Shot(sys.argv[3]), [int(v) for v in sys.argv[4:8]], int(sys.argv[8])))
     if sys.argv[1] == "worm":
         sys.exit(worm(shot, [int(v) for v in sys.argv[3:7]]))
     print(buttons(shot))
