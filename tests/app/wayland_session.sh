@@ -2,8 +2,9 @@
 # The game under two real Wayland compositors, started as a desktop starts it.
 # On sway, which draws the windows' title bars: it runs on Qt's wayland
 # platform, F2 and the cursor keys move the worm, the instructions and about
-# windows float at their fixed sizes over the main window, and Game > Exit ends
-# it with status 0. On weston, which like GNOME leaves title bars to the
+# windows float at their fixed sizes over the main window, Game > Exit ends it
+# with status 0, and an open about window keeps it running after the main
+# window has closed. On weston, which like GNOME leaves title bars to the
 # program: the main window's title bar offers a close box only.
 # Compositors refuse to run as root; as root, everything runs as nobody.
 set -u
@@ -119,11 +120,12 @@ field(){ window Vermilo | cut -d'|' -f4; }
 keys() { in_session "$sway_run" wtype -s 800 "$@"; }
 focus_main() { in_session "$sway_run" swaymsg '[title="^Vermilo$"] focus' >/dev/null; }
 
-# Started by the compositor, as from a desktop's menu, with the session's environment.
-printf '#!/bin/sh\ntimeout 120 %s 2>%s\necho $? >%s\n' "$scratch/vermilo" "$sway_run/game.log" \
-    "$sway_run/status" >"$scratch/play"
+# Started by the compositor, as from a desktop's menu, with the session's
+# environment; its exit status goes to the file named.
+printf '#!/bin/sh\ntimeout 120 %s 2>>%s\necho $? >"$1"\n' "$scratch/vermilo" "$sway_run/game.log" \
+    >"$scratch/play"
 chmod 755 "$scratch/play"
-in_session "$sway_run" swaymsg exec "$scratch/play" >/dev/null
+in_session "$sway_run" swaymsg exec "$scratch/play $sway_run/status" >/dev/null
 check "the main window opens" poll 30 window Vermilo
 main=$(window Vermilo)
 echo "     main window: $main"
@@ -168,6 +170,20 @@ keys -M alt -k g -m alt -s 300 -k x
 check "Game > Exit ends the program" poll 30 test -s "$sway_run/status"
 check "with status 0" test "$(cat "$sway_run/status" 2>/dev/null)" = 0
 [ -s "$sway_run/status" ] || windows | sed 's/^/     still open: /'
+
+# The about window keeps the program running after the main window has closed.
+in_session "$sway_run" swaymsg exec "$scratch/play $sway_run/status-2" >/dev/null
+poll 30 window Vermilo
+keys -M alt -k h -m alt -s 300 -k a
+poll 30 window "About Vermilo"
+in_session "$sway_run" swaymsg '[title="^Vermilo$"] kill' >/dev/null
+main_closed() { ! window Vermilo; }
+poll 20 main_closed
+sleep 1 # time enough for a program that wrongly ends with its main window
+still_open() { window "About Vermilo" && [ ! -e "$sway_run/status-2" ]; }
+check "closing the main window leaves the about window open and the game running" still_open
+keys -k Escape
+check "closing that too ends the program with status 0" poll 30 grep -qx 0 "$sway_run/status-2"
 [ -s "$sway_run/game.log" ] && sed 's/^/     game: /' "$sway_run/game.log"
 in_session "$sway_run" swaymsg exit >/dev/null 2>&1
 
