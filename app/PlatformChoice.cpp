@@ -59,8 +59,11 @@ bool compositorDrawsTitleBars()
 std::vector<char*> PlatformChoice::arguments(int argc, char* argv[])
 {
     std::vector<char*> arguments(argv, argv + argc);
+    // A compositor that hands the program its connection (WAYLAND_SOCKET) is
+    // not asked: the connection is Qt's to take.
     if (!platformChosen(argc, argv) && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && x11Reachable() && !compositorDrawsTitleBars())
+        && qEnvironmentVariableIsEmpty("WAYLAND_SOCKET") && x11Reachable()
+        && !compositorDrawsTitleBars())
         arguments.insert(arguments.end(), {platformOption, x11Platform});
     arguments.push_back(nullptr);
     return arguments;
