@@ -184,7 +184,7 @@ still_open() { window "About Vermilo" && [ ! -e "$sway_run/status-2" ]; }
 check "closing the main window leaves the about window open and the game running" still_open
 keys -k Escape
 check "closing that too ends the program with status 0" poll 30 grep -qx 0 "$sway_run/status-2"
-[ -s "$sway_run/game.log" ] && sed 's/^/     game: /' "$sway_run/game.log"
+[ "$failed" -gt 0 ] && [ -s "$sway_run/game.log" ] && sed 's/^/     game: /' "$sway_run/game.log"
 in_session "$sway_run" swaymsg exit >/dev/null 2>&1
 
 echo "== weston"
