@@ -18,7 +18,8 @@ for tool in sway swaymsg wtype grim weston weston-screenshooter Xwayland convert
     fi
 done
 
-scratch=$(mktemp -d)
+# Under /tmp, which every user may pass through, whatever TMPDIR says.
+scratch=$(mktemp -d -p /tmp)
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
