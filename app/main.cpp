@@ -6,6 +6,7 @@
 #include "ClockRandom.h"
 #include "DisplayCheck.h"
 #include "frmMain.h"
+#include "PlatformChoice.h"
 
 int main(int argc, char* argv[])
 {
@@ -15,10 +16,13 @@ int main(int argc, char* argv[])
                    stderr);
         return EXIT_FAILURE;
     }
+    std::vector<char*> arguments = PlatformChoice::arguments(argc, argv);
+    int argumentCount = static_cast<int>(arguments.size()) - 1;
     DisplayCheck::reportPlatformFailureCalmly();
+    // Scaled screens get a whole factor, so the field's pixels stay sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    QApplication app(argc, argv);
+    QApplication app(argumentCount, arguments.data());
     DisplayCheck::restoreMessages();
 
     ClockRandom random;

@@ -8,12 +8,16 @@ packages=(
     cmake ninja-build g++ clang pkgconf git python3
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
+    libwayland-dev
     # run, on X11 and on Wayland (the sound effects play through libqt6multimedia6,
     # which talks to PulseAudio, or PipeWire's stand-in for it, through libpulse0)
     qt6-qpa-plugins qt6-wayland fonts-ocr-a fonts-dejavu-core libqt6multimedia6 libpulse0
     # test: a real X server, key input and screenshots, a sound server to record from
     xvfb xauth xdotool x11-utils imagemagick libxcb1-dev
     pulseaudio pulseaudio-utils sox
+    # test: Wayland compositors (one that draws title bars, one that leaves them
+    # to the program) with key input, screenshots and X11 through XWayland
+    sway wtype grim weston xwayland
     # package and check the desktop files and the Windows resources
     dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64
     # the Windows program: cross-compiled, tested under Wine on a virtual display

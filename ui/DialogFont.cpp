@@ -1,6 +1,8 @@
 #include "DialogFont.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 
 QFont dialogFont(qreal pointSize, bool bold)
 {
@@ -9,7 +11,14 @@ QFont dialogFont(qreal pointSize, bool bold)
         ? QFont(wanted)
         : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
+    font.setPointSizeF(layoutPointSize(pointSize));
     font.setBold(bold);
     return font;
+}
+
+qreal layoutPointSize(qreal pointSize)
+{
+    constexpr qreal layoutDpi = 96;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? pointSize * layoutDpi / screen->logicalDotsPerInchY() : pointSize;
 }

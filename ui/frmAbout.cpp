@@ -8,8 +8,11 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <utility>
+
 #include "AboutLayout.h"
 #include "DialogFont.h"
+#include "SecondaryWindow.h"
 
 namespace {
 const QColor linkAtRest(0, 0, 255);
@@ -25,15 +28,15 @@ void setTextColour(QWidget* widget, const QColor& colour)
 }
 
 frmAbout::frmAbout(const QIcon& icon, const QPixmap& banner, const QWidget& mainWindow)
-    : QDialog(nullptr, Qt::Window)
+    : QDialog(nullptr, SecondaryWindow::flags)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About Vermilo"));
     setWindowIcon(icon);
     setFont(dialogFont(8.25));
-    // The window may be resized; its contents stay where they are.
-    resize(329, 288);
+    // A fixed size, so that tiling desktops float it rather than stretch it.
+    setFixedSize(329, 288);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -127,15 +130,25 @@ void frmAbout::formLoad(const QWidget& mainWindow)
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtURL) {
-        if (event->type() == QEvent::MouseMove) {
-            txtURLMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            const QPoint at = mouse->position().toPoint();
+        const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
+        switch (event->type()) {
+        case QEvent::MouseMove: txtURLMouseMove(mouse()->position().toPoint()); break;
+        case QEvent::Leave:
+            // The pointer went off the field, the window or the program; where
+            // the field cannot hold the mouse this is all it learns.
+            restLink();
+            break;
+        case QEvent::MouseButtonPress: linkPressed = mouse()->button() == Qt::LeftButton; break;
+        case QEvent::MouseButtonDblClick: linkPressed = false; break;
+        case QEvent::MouseButtonRelease: {
+            const QPoint at = mouse()->position().toPoint();
             // A press on the link that is let go on it.
-            if (mouse->button() == Qt::LeftButton
+            if (mouse()->button() == Qt::LeftButton && std::exchange(linkPressed, false)
                 && AboutLayout::linkContains(at.x(), at.y(), txtURL->width(), txtURL->height()))
                 txtURLClick();
+            break;
+        }
+        default: break;
         }
     }
     return QDialog::eventFilter(watched, event);
@@ -147,8 +160,11 @@ void frmAbout::txtURLMouseMove(QPoint position)
         restLink();
     } else if (!linkHovered) {
         linkHovered = true;
-        // Holding the mouse lets the field see the pointer go off it.
-        txtURL->grabMouse();
+        // Holding the mouse lets the field see the pointer go off it, even past
+        // the window's edge. Wayland gives no such hold; there the field is
+        // told when the pointer leaves it.
+        if (!SecondaryWindow::onWayland())
+            txtURL->grabMouse();
         setLinkColour(linkHoverColour);
     }
 }

@@ -9,8 +9,9 @@ class QLineEdit;
 class QPushButton;
 
 // The about window: the game's name, version and banner, and a link to the
-// makers' page that lights up under the pointer. It opens centred on the main
-// window, stands alone beside it and is thrown away when closed.
+// makers' page that lights up under the pointer, at a fixed size. It opens
+// centred on the main window (on Wayland the desktop places it over it), stands
+// alone beside it and is thrown away when closed.
 class frmAbout : public QDialog {
     Q_OBJECT
 
@@ -44,6 +45,10 @@ private:
     QLabel* Picture1 = nullptr;
     QLineEdit* txtURL = nullptr;
     QPushButton* cmdCancel = nullptr;
-    // True while the pointer is on the link and the link holds the mouse.
+    // True while the pointer is on the link (and, where the window system
+    // allows it, the link holds the mouse).
     bool linkHovered = false;
+    // True from a left press on the link until it is let go; the second press
+    // of a double click does not count, so a double click opens the page once.
+    bool linkPressed = false;
 };

@@ -7,15 +7,16 @@
 
 #include "DialogFont.h"
 #include "HelpText.h"
+#include "SecondaryWindow.h"
 
-frmHelp::frmHelp() : QDialog(nullptr, Qt::Window)
+frmHelp::frmHelp() : QDialog(nullptr, SecondaryWindow::flags)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("How to Play"));
     setFont(dialogFont(8.25));
-    // The window may be resized; its contents stay where they are.
-    resize(303, 272);
+    // A fixed size, so that tiling desktops float it rather than stretch it.
+    setFixedSize(303, 272);
 
     // A white sheet behind everything; only its top and left outline fall
     // inside the window.

@@ -11,9 +11,11 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "DialogFont.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "PictureBox.h"
+#include "SecondaryWindow.h"
 
 namespace {
 constexpr QSize boardOuterSize(481, 369);
@@ -32,7 +34,7 @@ QFont scoreFont()
         }
     }
     font.setStyleHint(QFont::Monospace);
-    font.setPointSize(72);
+    font.setPointSizeF(layoutPointSize(72));
     font.setBold(true);
     return font;
 }
@@ -79,7 +81,8 @@ frmMain::frmMain(RandomSource& random, QWidget* parent) : QMainWindow(parent), w
 
 frmMain::~frmMain()
 {
-    // The secondary windows have no owner, so nothing else would free them.
+    // The secondary windows are not this window's children, so nothing else
+    // would free them.
     delete helpWindow.data();
     delete aboutWindow.data();
 }
@@ -161,6 +164,13 @@ void frmMain::createMenus()
     mnuHelpInstruct->setObjectName(QStringLiteral("mnuHelpInstruct"));
     mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
     menuBar()->setFocusPolicy(Qt::NoFocus);
+    // The menus' lettering scales with the field, so that the window stays
+    // its layout times the screen's whole factor.
+    QFont menuFont = menuBar()->font();
+    menuFont.setPointSizeF(layoutPointSize(menuFont.pointSizeF()));
+    const std::array<QWidget*, 4> menus {menuBar(), mnuGame, mnuOptions, mnuHelp};
+    for (QWidget* menu : menus)
+        menu->setFont(menuFont);
 }
 
 void frmMain::startUp()
@@ -194,16 +204,20 @@ void frmMain::mnuOptionsPauseClick()
 void frmMain::mnuHelpInstructClick()
 {
     // One instructions window at most; the game goes on behind it.
-    if (!helpWindow)
+    if (!helpWindow) {
         helpWindow = new frmHelp;
+        SecondaryWindow::showOver(*helpWindow, *this);
+    }
     bringToFront(helpWindow);
 }
 
 void frmMain::mnuHelpAboutClick()
 {
     // A fresh window is centred on this one; an open one stays where it is.
-    if (!aboutWindow)
+    if (!aboutWindow) {
         aboutWindow = new frmAbout(pictures.icon(), pictures.banner(), *this);
+        SecondaryWindow::showOver(*aboutWindow, *this);
+    }
     bringToFront(aboutWindow);
 }
 
@@ -218,8 +232,13 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    // Nothing of the game goes on unseen once its window is closed.
+    // Nothing of the game goes on unseen once its window is closed; an open
+    // instructions or about window stays until the player closes it.
     worm.closeCommand();
+    const std::array<QWidget*, 2> secondaryWindows {helpWindow.data(), aboutWindow.data()};
+    for (QWidget* window : secondaryWindows)
+        if (window)
+            SecondaryWindow::standAlone(*window);
     event->accept();
 }
 

@@ -213,6 +213,29 @@ TEST_F(AboutWindow, aClickOpensTheFixedAddressAndLeavesTheWindowOpen)
     EXPECT_TRUE(about->isVisible());
 }
 
+TEST_F(AboutWindow, aDoubleClickOnTheLinkOpensThePageOnce)
+{
+    UrlRecorder browser;
+    QDesktopServices::setUrlHandler("https", &browser, "open");
+    ASSERT_NE(open(), nullptr);
+    pointAt({52, 6});
+    QTest::mouseDClick(link, Qt::LeftButton, {}, {52, 6});
+    EXPECT_EQ(browser.opened.size(), 1);
+}
+
+TEST_F(AboutWindow, restsWhenThePointerLeavesTheWindowWithoutMovingOverIt)
+{
+    ASSERT_NE(open(), nullptr);
+    pointAt({64, 10});
+    ASSERT_EQ(linkColour(), red);
+    // What the window system reports when the pointer goes straight on to
+    // another window or program, as on Wayland, where nothing holds the mouse.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(about->windowHandle(), &leave);
+    EXPECT_EQ(linkColour(), blue);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
 TEST_F(AboutWindow, aPressThatLeavesTheLinkBeforeLettingGoOpensNothing)
 {
     UrlRecorder browser;

@@ -62,6 +62,17 @@ TEST_P(SecondaryWindow, isOpenedOnceHoweverOftenItIsChosen)
     }
 }
 
+TEST_P(SecondaryWindow, keepsItsSizeAndOffersNoMaximizeButton)
+{
+    menuItem()->trigger();
+    QWidget* window = secondaryWindows().value(0);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->minimumSize(), window->size());
+    EXPECT_EQ(window->maximumSize(), window->size());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
+}
+
 TEST_P(SecondaryWindow, letsTheGameRunOnBehindIt)
 {
     main.findChild<QAction*>("mnuGameNew")->trigger();
