@@ -1,8 +1,11 @@
 #pragma once
 
-// The whole factor by which the game's small windows are drawn larger on a
-// high-DPI screen: 1 up to 191 dots per inch, 2 from 192, and so on. Every
-// pixel of their layout becomes a square of that many pixels, as on the play
-// field, so no control moves or clips by rounding, and their lettering is
-// sized to match.
+// The whole factor by which the game's windows are drawn larger on a dense
+// screen: the screen's scale with a half rounded up (96 dpi is 1, 144 and 192
+// dpi are 2, 240 dpi is 3), as the Qt windows are. Every pixel of the layout
+// becomes a square of that many pixels, as on the play field, so no control
+// moves or clips by rounding, and the lettering is sized to match.
+int scaleForDpi(unsigned dotsPerInch);
+
+// That factor for the screen the small windows open on.
 int screenScale();

@@ -8,6 +8,7 @@
 #include "frmHelp.h"
 #include "ProgramWindows.h"
 #include "resource.h"
+#include "ScreenScale.h"
 #include "WindowProcedure.h"
 
 namespace {
@@ -89,11 +90,6 @@ void frmMain::createBoard()
     lblScore = std::make_unique<TransparentLabel>(*picBoard, scoreArea, RGB(255, 255, 255));
     lblScore->setCaption(L"0");
     picBoard->addElement(*lblScore);
-}
-
-int frmMain::scaleForDpi(UINT dpi)
-{
-    return std::max(1, static_cast<int>((dpi + standardDpi / 4) / standardDpi));
 }
 
 void frmMain::applyScale(UINT dpi, const POINT* topLeft)

@@ -45,10 +45,6 @@ public:
     const ImageElement& foodPicture(int index) const;
     const WaitableTimer& timer(GameTimer which) const;
 
-    // The whole factor for a screen of `dpi` dots per inch: 96 dpi is 1, and a
-    // density counts as the next factor from three quarters of the way there.
-    static int scaleForDpi(UINT dpi);
-
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:

@@ -9,6 +9,7 @@
 #include "frmHelp.h"
 #include "frmMain.h"
 #include "resource.h"
+#include "ScreenScale.h"
 #include "ScriptedRandom.h"
 #include "SoundResources.h"
 #include "WindowChecks.h"
@@ -199,13 +200,13 @@ TEST(HighDensityScreens, fieldIsMagnifiedByAWholeFactor)
 {
     for (const auto& [dpi, scale] : {std::pair {96u, 1},
                                      {120u, 1},
-                                     {144u, 1},
+                                     {144u, 2},
                                      {168u, 2},
                                      {192u, 2},
-                                     {240u, 2},
+                                     {240u, 3},
                                      {264u, 3},
                                      {288u, 3}})
-        EXPECT_EQ(frmMain::scaleForDpi(dpi), scale) << dpi << " dpi";
+        EXPECT_EQ(scaleForDpi(dpi), scale) << dpi << " dpi";
 }
 
 TEST_F(MainWindow, doubleDensityScreenShowsEveryBoardPixelAsATwoByTwoBlock)
