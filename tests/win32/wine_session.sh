@@ -16,6 +16,10 @@ use_session() {
     export DISPLAY WINEPREFIX WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 }
 
+make_prefix() {
+    timeout 300 wineboot --init >"$dir/wineboot.log" 2>&1 && timeout 120 wineserver -w
+}
+
 case $action in
 start)
     for tool in wine wineboot wineserver Xvfb openbox; do
@@ -34,8 +38,15 @@ start)
     echo $! >"$dir/openbox.pid"
     # Mono and Gecko are not wanted: without the overrides Wine offers to
     # install them in a dialog that nobody answers.
-    timeout 300 wineboot --init >"$dir/wineboot.log" 2>&1
-    timeout 120 wineserver -w
+    if ! make_prefix; then
+        # Once seen to fail without a word on a loaded machine: say what
+        # Wine said, and try once more in a clean prefix.
+        echo "Wine could not make its prefix; it said:" >&2
+        sed 's/^/    /' "$dir/wineboot.log" >&2
+        timeout 30 wineserver -k || true
+        rm -rf "$WINEPREFIX"
+        make_prefix || { sed 's/^/    /' "$dir/wineboot.log" >&2; exit 1; }
+    fi
     ;;
 run)
     use_session
