@@ -38,15 +38,15 @@ start)
     echo $! >"$dir/openbox.pid"
     # Mono and Gecko are not wanted: without the overrides Wine offers to
     # install them in a dialog that nobody answers.
-    if ! make_prefix; then
-        # Once seen to fail without a word on a loaded machine: say what
-        # Wine said, and try once more in a clean prefix.
-        echo "Wine could not make its prefix; it said:" >&2
+    # The first wineboot in a new prefix now and then makes the prefix and
+    # then fails to start itself ("ShellExecuteEx failed"); the prefix is
+    # made by then, and a second run finds it.
+    for attempt in 1 2 3; do
+        make_prefix && break
+        echo "Wine could not start in its new prefix (attempt $attempt); it said:" >&2
         sed 's/^/    /' "$dir/wineboot.log" >&2
-        timeout 30 wineserver -k || true
-        rm -rf "$WINEPREFIX"
-        make_prefix || { sed 's/^/    /' "$dir/wineboot.log" >&2; exit 1; }
-    fi
+        [ "$attempt" -lt 3 ] || exit 1
+    done
     ;;
 run)
     use_session
