@@ -3,6 +3,7 @@
 #include <memory>
 #include <windows.h>
 
+#include "Controls.h"
 #include "ProgramWindows.h"
 
 // What the game's two small windows share: each exists at most once, stands
@@ -35,6 +36,19 @@ protected:
             return false;
         openWindow = std::move(made);
         return true;
+    }
+
+    // Makes the window of class `className`, its client area sized later: a
+    // fixed frame with a minimize box, so it cannot be resized or maximized
+    // and its contents always fit.
+    void createWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* caption,
+                      int width, int height)
+    {
+        registerWindowClass(instance, className, windowProcedure);
+        CreateWindowExW(0, className, caption,
+                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, width, height, nullptr, nullptr, instance,
+                        static_cast<Window*>(this));
     }
 
     // Shows the open window and brings it to the front, where it stands.

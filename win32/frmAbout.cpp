@@ -77,12 +77,7 @@ frmAbout::frmAbout(HINSTANCE instance, IconHandle programIcon, BitmapHandle bann
       titleFont(dialogFont(12, scale, true)), standardFont(dialogFont(8.25, scale)),
       linkFont(dialogFont(8.25, scale, false, true)), linkColour(linkAtRest)
 {
-    registerWindowClass(instance, className, windowProcedure);
-    // A fixed frame with a minimize box: the window cannot be resized or
-    // maximized, so its contents always fit.
-    CreateWindowExW(0, className, L"About Vermilo",
-                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                    CW_USEDEFAULT, clientWidth, clientHeight, nullptr, nullptr, instance, this);
+    createWindow(instance, className, L"About Vermilo", clientWidth, clientHeight);
 }
 
 frmAbout::~frmAbout()

@@ -26,12 +26,7 @@ frmHelp::frmHelp(HINSTANCE instance)
     : scale(screenScale()), headingFont(dialogFont(9.75, scale, true)),
       standardFont(dialogFont(8.25, scale))
 {
-    registerWindowClass(instance, className, windowProcedure);
-    // A fixed frame with a minimize box: the window cannot be resized or
-    // maximized, so its contents always fit.
-    CreateWindowExW(0, className, L"How to Play",
-                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                    CW_USEDEFAULT, clientWidth, clientHeight, nullptr, nullptr, instance, this);
+    createWindow(instance, className, L"How to Play", clientWidth, clientHeight);
 }
 
 frmHelp::~frmHelp()
