@@ -8,18 +8,7 @@ source=$2
 app_id=example.vermilo.Vermilo
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-passed=0
-failed=0
-
-check() {
-    local description=$1
-    shift
-    if "$@" >"$scratch/out" 2>&1; then
-        echo "ok   $description"; passed=$((passed + 1))
-    else
-        echo "FAIL $description"; sed 's/^/     /' "$scratch/out"; failed=$((failed + 1))
-    fi
-}
+. "$(dirname "$0")/checks.sh"
 
 contains() { grep -qxF -- "$2" "$1"; }
 
@@ -52,5 +41,4 @@ if [ -f "$deb" ]; then
     check "the package's version is the game's" test "$(dpkg-deb -f "$deb" Version)" = 1.1.0.3
 fi
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish_checks

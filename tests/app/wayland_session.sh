@@ -67,20 +67,7 @@ poll() {
     done
 }
 
-passed=0
-failed=0
-check() {
-    local description=$1
-    shift
-    if "$@" >"$scratch/out" 2>&1; then
-        echo "ok   $description"
-        passed=$((passed + 1))
-    else
-        echo "FAIL $description"
-        sed 's/^/     /' "$scratch/out"
-        failed=$((failed + 1))
-    fi
-}
+. "$(dirname "$0")/checks.sh"
 
 echo "== sway"
 sway_run=$(new_runtime sway)
@@ -227,5 +214,4 @@ echo "     the title bar as the game opens: ${buttons:-none seen} button(s)"
 check "the main window's title bar offers a close box only" test "$buttons" = 1
 echo "     (Qt's own Wayland title bar offers $(buttons_of env QT_QPA_PLATFORM=wayland))"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish_checks
