@@ -21,9 +21,10 @@ done
 # Under /tmp, which every user may pass through, whatever TMPDIR says.
 scratch=$(mktemp -d -p /tmp)
 pids=()
+claimed=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    rm -rf "$scratch"
+    rm -rf "$scratch" "${claimed[@]}"
 }
 trap cleanup EXIT
 # A copy of the program that the unprivileged user may run, wherever the build is.
@@ -176,6 +177,18 @@ check "closing that too ends the program with status 0" poll 30 grep -qx 0 "$swa
 in_session "$sway_run" swaymsg exit >/dev/null 2>&1
 
 echo "== weston"
+# Weston's XWayland takes the first display number without a lock file and
+# gives up when that number's socket is left behind by an X server that has
+# gone, or belongs to a user it may not remove. Lock such numbers for as long
+# as this runs, so that weston passes them by as it passes live servers by.
+for socket in /tmp/.X11-unix/X*; do
+    number=${socket##*/X}
+    [[ $number =~ ^[0-9]+$ ]] || continue
+    if (set -C && printf '%10d\n' $$ >"/tmp/.X$number-lock") 2>/dev/null; then
+        claimed+=("/tmp/.X$number-lock")
+        echo "     display :$number has a socket but no server; weston is kept off it"
+    fi
+done
 weston_run=$(new_runtime weston)
 printf '[core]\nxwayland=true\n[shell]\nbackground-color=0xff204060\npanel-position=none\n' \
     >"$scratch/weston.ini"
