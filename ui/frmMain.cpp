@@ -81,6 +81,10 @@ frmMain::frmMain(RandomSource& random, QWidget* parent) : QMainWindow(parent), w
 
 frmMain::~frmMain()
 {
+    // Letting go of the sound output runs waiting events; no tick may reach
+    // the rules once they are gone, so the game stops here, not later.
+    Timer1->stop();
+    Timer2->stop();
     // The secondary windows are not this window's children, so nothing else
     // would free them.
     delete helpWindow.data();
