@@ -7,7 +7,10 @@
 
 #include <array>
 
+#include "frmAboutForm.h"
+#include "frmMainForm.h"
 #include "Sprite.h"
+#include "WormSegment.h"
 
 // The game's pictures: the sixteen cell sprites, the twelve food pictures, the
 // program icon and the about window's banner, loaded once from the pictures
@@ -27,11 +30,15 @@ public:
     // The pictures that had to be replaced, by their paths below the root.
     const QStringList& missing() const { return missingPictures; }
 
-    static constexpr int foodCount = 12;
+    static constexpr int foodCount = frmMainForm::foodPictures.count;
     static constexpr std::array<int, 6> iconSizes = {16, 32, 48, 64, 128, 256};
-    static constexpr QSize spriteSize {16, 16};
-    static constexpr QSize foodSize {32, 32};
-    static constexpr QSize bannerSize {309, 91};
+    static constexpr QSize spriteSize {cellSize, cellSize};
+    static constexpr QSize foodSize {frmMainForm::foodPictures.width,
+                                     frmMainForm::foodPictures.height};
+    // The banner fills the about window's picture box inside its edge.
+    static constexpr QSize bannerSize {
+        frmAboutForm::Picture1.bounds.width - 2 * frmAboutForm::pictureEdge,
+        frmAboutForm::Picture1.bounds.height - 2 * frmAboutForm::pictureEdge};
 
     // Where each picture lies below the root.
     static QString spritePath(Sprite sprite);

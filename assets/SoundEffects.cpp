@@ -3,14 +3,10 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QDir>
 #include <QFile>
 #include <QMediaDevices>
 
 namespace {
-// Where the effects are embedded, each under its name in capitals.
-const QString effectFolder = QStringLiteral(":/sounds");
-
 QAudioFormat::SampleFormat sampleFormat(int bits)
 {
     switch (bits) {
@@ -22,19 +18,19 @@ QAudioFormat::SampleFormat sampleFormat(int bits)
 }
 }
 
-SoundEffects::SoundEffects()
+SoundEffects::SoundEffects(const QString& folder)
 {
-    const QDir folder(effectFolder);
-    for (const QString& name : folder.entryList(QDir::Files)) {
-        QFile file(folder.filePath(name));
+    for (int i = 0; i < soundEffectCount; ++i) {
+        Effect& effect = effects.at(static_cast<std::size_t>(i));
+        QFile file(folder + QLatin1Char('/')
+                   + QLatin1String(soundEffectName(static_cast<SoundEffect>(i))));
         if (!file.open(QIODevice::ReadOnly))
             continue;
-        effects.push_back({name, file.readAll(), std::nullopt});
-    }
-    // Read once every image is in place: each stays put and unchanged from
-    // here on, so the views into it stay valid.
-    for (Effect& effect : effects)
+        // Each image stays put and unchanged from here on, so the views into
+        // it stay valid.
+        effect.image = file.readAll();
         effect.wave = WaveImage::read(effect.image);
+    }
 }
 
 SoundEffects::~SoundEffects()
@@ -43,18 +39,15 @@ SoundEffects::~SoundEffects()
         sink->stop();
 }
 
-const WaveImage* SoundEffects::find(std::string_view name) const
+const WaveImage* SoundEffects::find(SoundEffect effect) const
 {
-    const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    for (const Effect& effect : effects)
-        if (effect.wave && effect.name.compare(wanted, Qt::CaseInsensitive) == 0)
-            return &*effect.wave;
-    return nullptr;
+    const std::optional<WaveImage>& wave = effects.at(static_cast<std::size_t>(effect)).wave;
+    return wave ? &*wave : nullptr;
 }
 
-void SoundEffects::play(std::string_view name)
+void SoundEffects::play(SoundEffect effect)
 {
-    const WaveImage* wave = find(name);
+    const WaveImage* wave = find(effect);
     if (!wave)
         return;
     QAudioFormat format;

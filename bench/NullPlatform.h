@@ -24,8 +24,9 @@ public:
     }
     void setMenuChecked(MenuMark, bool) override { }
     void showMainWindow() override { }
-    void playSound(std::string_view) override { }
+    void playSound(SoundEffect) override { }
     void processEvents() override { }
+    void endProgram() override { }
 
 private:
     bool timers[2] = {false, false};

@@ -1,5 +1,5 @@
 // What one worm step and one food placement cost, through a platform that does
-// nothing and through the real main window's board image.
+// nothing and through the real board's image, as the main window draws it.
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QCoreApplication>
@@ -11,9 +11,11 @@
 
 #include "ClockRandom.h"
 #include "FieldCycle.h"
-#include "frmMain.h"
+#include "frmMainForm.h"
 #include "modWorm.h"
 #include "NullPlatform.h"
+#include "PictureBox.h"
+#include "Pictures.h"
 #include "WormBuilder.h"
 
 namespace {
@@ -22,8 +24,33 @@ constexpr int rows = 23;
 const FieldCycle cycle(columns, rows);
 ClockRandom clockRandom;
 NullPlatform nullPlatform;
-frmMain* hiddenWindow = nullptr; // drawn into, never shown: the board image alone
-frmMain* shownWindow = nullptr; // shown offscreen, its repaint handled after every step
+
+// The board the main window draws into, with the sprites it draws, and
+// nothing else of the window.
+class BoardPlatform : public NullPlatform {
+public:
+    BoardPlatform()
+        : board(QSize(frmMainForm::boardInnerWidth, frmMainForm::boardInnerHeight), Qt::black)
+    {
+        const Pictures pictures;
+        for (int i = 0; i < spriteCount; ++i)
+            sprites.at(static_cast<std::size_t>(i))
+                = pictures.sprite(static_cast<Sprite>(i)).convertToFormat(QImage::Format_RGB32);
+    }
+    void drawSprite(Sprite sprite, int x, int y) override
+    {
+        board.drawImage(x, y, sprites.at(static_cast<std::size_t>(sprite)));
+    }
+    void clearBoard() override { board.clear(); }
+    void refreshBoard() override { board.refresh(); }
+
+    PictureBox board;
+
+private:
+    std::array<QImage, spriteCount> sprites;
+};
+BoardPlatform* hiddenBoard = nullptr; // drawn into, never shown: the board image alone
+BoardPlatform* shownBoard = nullptr; // shown offscreen, its repaint handled after every step
 
 // Lays a worm of `length` cells along the field's closed path from `place`;
 // food is put out of reach and sound off, so that only the step is measured.
@@ -31,8 +58,8 @@ void layOnPath(modWorm& worm, int place, int length)
 {
     const WormSegment tail = cycle.cell(place);
     layWorm(worm, tail.column, tail.row, cycle.moves(place, length));
-    worm.foodCell = {-10, -10, 0};
-    worm.soundEnabled = false;
+    arrange(worm).foodCell = {-10, -10, 0};
+    arrange(worm).soundEnabled = false;
 }
 
 // Steps a worm along the closed path: it never dies unless it fills the field,
@@ -41,7 +68,7 @@ void stepAlongThePath(benchmark::State& state, modWorm& worm, bool repaint)
 {
     layOnPath(worm, 0, static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        const WormSegment& head = worm.segmentRing.at(static_cast<std::size_t>(worm.headIndex));
+        const WormSegment& head = worm.state().head();
         worm.keyDown(
             std::array {0, modWorm::vkUp, modWorm::vkRight, modWorm::vkDown, modWorm::vkLeft}.at(
                 cycle.headingFrom(head.column, head.row)));
@@ -61,12 +88,14 @@ void stepNull(benchmark::State& state)
 
 void stepDrawing(benchmark::State& state)
 {
-    stepAlongThePath(state, hiddenWindow->game(), false);
+    modWorm worm(*hiddenBoard, clockRandom);
+    stepAlongThePath(state, worm, false);
 }
 
 void stepDrawingAndRepaint(benchmark::State& state)
 {
-    stepAlongThePath(state, shownWindow->game(), true);
+    modWorm worm(*shownBoard, clockRandom);
+    stepAlongThePath(state, worm, true);
 }
 
 // The board for placing food: 0 a new game's worm, 1 one free 2 × 2 block
@@ -101,7 +130,8 @@ void placeFoodNull(benchmark::State& state)
 
 void placeFoodWindow(benchmark::State& state)
 {
-    placeFood(state, hiddenWindow->game());
+    modWorm worm(*hiddenBoard, clockRandom);
+    placeFood(state, worm);
 }
 
 double smallest(const std::vector<double>& v)
@@ -134,13 +164,12 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ClockRandom windowRandom;
-    auto hidden = std::make_unique<frmMain>(windowRandom);
-    auto shown = std::make_unique<frmMain>(windowRandom);
-    shown->show();
+    BoardPlatform hidden;
+    BoardPlatform shown;
+    shown.board.show();
     QCoreApplication::processEvents();
-    hiddenWindow = hidden.get();
-    shownWindow = shown.get();
+    hiddenBoard = &hidden;
+    shownBoard = &shown;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -63,7 +63,7 @@ void TickProbe::start()
 void TickProbe::newGame()
 {
     window.findChild<QAction*>(QStringLiteral("mnuGameNew"))->trigger();
-    const modWorm& worm = window.game();
+    const WormState& worm = window.game().state();
     previousFoodColumn = worm.foodCell.column;
     previousFoodRow = worm.foodCell.row;
     previousFoodPicture = worm.foodPicture;
@@ -75,7 +75,7 @@ void TickProbe::afterTimer1Tick()
 {
     // What was painted since the last tick belongs to the last tick's step.
     const std::int64_t painted = paints.take();
-    const modWorm& worm = window.game();
+    const WormState& worm = window.game().state();
     if (last1) {
         periods1.push_back(std::chrono::duration<double, std::milli>(arrived1 - *last1).count());
         playPaint.push_back(painted);

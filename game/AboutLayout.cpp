@@ -30,9 +30,4 @@ Point centredPosition(const Frame& mainFrame, int ownWidth, int ownHeight)
     return {centredStart(mainFrame.left, mainFrame.width, ownWidth),
             centredStart(mainFrame.top, mainFrame.height, ownHeight)};
 }
-
-bool linkContains(int x, int y, int width, int height)
-{
-    return x >= 0 && y >= 0 && x <= width && y <= height;
-}
 }

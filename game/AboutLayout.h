@@ -1,7 +1,6 @@
 #pragma once
 
-// Where the about window opens and where its link reacts to the pointer: the
-// arithmetic that every front-end of the game shares.
+// Where the about window opens: the arithmetic that every front-end shares.
 namespace AboutLayout {
 struct Point {
     int x = 0;
@@ -20,9 +19,4 @@ struct Frame {
 // Where the frame of a window `ownWidth` by `ownHeight` pixels goes to be
 // centred on `mainFrame`: the top-left corner of its frame, in pixels.
 Point centredPosition(const Frame& mainFrame, int ownWidth, int ownHeight);
-
-// Whether the pointer at (x, y), relative to the link's top-left corner, is on
-// a link of `width` by `height` pixels. The right and bottom edges count as on
-// it: the pointer has left only beyond width and height.
-bool linkContains(int x, int y, int width, int height);
 }

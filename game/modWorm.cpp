@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "frmMainForm.h"
+
 modWorm::modWorm(GamePlatform& platform, RandomSource& random) : platform(platform), random(random)
 {
 }
@@ -39,7 +41,7 @@ void modWorm::StartUp()
         platform.setMenuChecked(MenuMark::Pause, false);
         platform.setTimerEnabled(GameTimer::Timer1, false);
         platform.setTimerEnabled(GameTimer::Timer2, false);
-        for (int picture = 0; picture < foodPictureCount; ++picture)
+        for (int picture = 0; picture < frmMainForm::foodPictures.count; ++picture)
             parkFood(picture);
         NewGame();
         gameOverActive = false;
@@ -96,6 +98,11 @@ void modWorm::soundCommand()
 {
     soundEnabled = !soundEnabled;
     platform.setMenuChecked(MenuMark::Sound, soundEnabled);
+}
+
+void modWorm::exitCommand()
+{
+    runWhenIdle([this] { platform.endProgram(); });
 }
 
 void modWorm::closeCommand()
@@ -178,7 +185,7 @@ void modWorm::StepWorm()
 
     bool foodLeft = true;
     if (HitsFood(next)) {
-        PlaySoundEffect("pop");
+        PlaySoundEffect(SoundEffect::pop);
         growCount = 3;
         foodLeft = PlaceFood();
     }
@@ -324,7 +331,8 @@ void modWorm::showFood()
     const int left = foodCell.column * cellSize;
     const int top = foodCell.row * cellSize;
     parkFood(foodPicture);
-    foodPicture = static_cast<std::int16_t>(std::floor(random.next() * foodPictureCount));
+    foodPicture
+        = static_cast<std::int16_t>(std::floor(random.next() * frmMainForm::foodPictures.count));
     platform.setFoodLeft(foodPicture, left);
     platform.setFoodTop(foodPicture, top);
 }
@@ -338,7 +346,7 @@ void modWorm::parkFood(int picture)
 
 void modWorm::KillWorm()
 {
-    PlaySoundEffect("oof");
+    PlaySoundEffect(SoundEffect::oof);
     parkFood(foodPicture);
     scoreTally = 0;
     platform.setScoreCaption("");
@@ -370,11 +378,11 @@ void modWorm::eraseTailStep()
     platform.refreshBoard();
 }
 
-void modWorm::PlaySoundEffect(std::string_view name)
+void modWorm::PlaySoundEffect(SoundEffect effect)
 {
     if (!soundEnabled)
         return;
-    platform.playSound(name);
+    platform.playSound(effect);
     platform.processEvents();
 }
 

@@ -1,20 +1,19 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <string_view>
 
 #include "GamePlatform.h"
 #include "RandomSource.h"
 #include "Sprite.h"
-#include "WormSegment.h"
+#include "WormState.h"
 
 // The rules of the game and all of its state: the worm, its heading, the food,
 // the game-state flags and the score count. The window forwards its ticks,
 // keys and menu commands here, and the rules draw and play through the platform.
-class modWorm {
+// The state is the rules' own: everyone else reads it through state().
+class modWorm : private WormState {
 public:
     modWorm(GamePlatform& platform, RandomSource& random);
 
@@ -25,8 +24,13 @@ public:
     void newGameCommand();
     void pauseCommand();
     void soundCommand();
+    // Game > Exit: the program ends, once a step that waits inside a sound
+    // has finished.
+    void exitCommand();
     void closeCommand();
     void keyDown(int keyCode);
+
+    const WormState& state() const { return *this; }
 
     // Runs a command now, or, while a step waits inside a sound, once that step
     // has finished, so nothing is reset under it. Commands keep their order.
@@ -40,7 +44,7 @@ public:
     bool IsCellBlocked(const WormSegment& cell) const;
     bool PlaceFood();
     void KillWorm();
-    void PlaySoundEffect(std::string_view name);
+    void PlaySoundEffect(SoundEffect effect);
     void DrawCell(int column, int row, Sprite sprite);
 
     // Virtual-key codes of the cursor keys.
@@ -52,23 +56,12 @@ public:
     // Number of random candidates food placement tries before it looks for a
     // free block directly, so a nearly full board never stalls it.
     static constexpr int foodDraws = 64;
-    static constexpr int foodPictureCount = 12;
-
-    std::array<WormSegment, ringSize> segmentRing {};
-    std::int16_t headIndex = 0;
-    std::int16_t tailIndex = 0;
-    std::uint8_t heading = 0;
-    std::int16_t stepX = 0;
-    std::int16_t stepY = 0;
-    std::int16_t growCount = 0;
-    WormSegment foodCell {};
-    std::int16_t foodPicture = 0;
-    bool gameRunning = false;
-    bool gameOverActive = false;
-    bool soundEnabled = false;
-    std::int16_t scoreTally = 0;
 
 private:
+    // The rules' tests lay out the situations they need through this; it is
+    // defined by them alone.
+    friend WormState& arrange(modWorm& worm);
+
     template <typename Work> void exclusively(Work&& work);
     void startGame();
     void togglePause();

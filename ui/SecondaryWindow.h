@@ -1,17 +1,9 @@
 #pragma once
 
-#include <Qt>
-
 class QWidget;
 
-// What the instructions and the about window share as windows of their own:
-// their title-bar buttons and how they stand beside the main window.
+// How the instructions and the about window stand beside the main window.
 namespace SecondaryWindow {
-// A title bar with minimize and close buttons and no maximize button; with
-// the fixed size each window sets, tiling desktops float them.
-inline constexpr Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-
 // True on Wayland, where the desktop, not the program, decides where windows
 // go, and no ordinary window may hold the mouse.
 bool onWayland();

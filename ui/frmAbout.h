@@ -2,11 +2,10 @@
 
 #include <QDialog>
 
-#include "AboutText.h"
+#include "AboutLink.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // The about window: the game's name, version and banner, and a link to the
 // makers' page that lights up under the pointer, at a fixed size. It opens
@@ -20,35 +19,18 @@ public:
     frmAbout(const QIcon& icon, const QPixmap& banner, const QWidget& mainWindow);
     ~frmAbout() override;
 
-    // Where a window whose frame is `ownFrame` goes to be centred on
-    // `mainFrame`: the top-left of its frame, in pixels.
-    static QPoint centredPosition(const QRect& mainFrame, QSize ownFrame);
-
-    // The makers' page, the only address the link ever opens.
-    static constexpr const char* linkAddress = AboutText::linkAddress;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
     void formLoad(const QWidget& mainWindow);
-    void txtURLMouseMove(QPoint position);
     void txtURLClick();
-    void restLink();
-    void setLinkColour(const QColor& colour);
+    // Shows the link as its pointer rules say: its colour, and whether it
+    // holds the mouse.
+    void showLink();
 
-    QLabel* Image1 = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblDescription = nullptr;
     QLabel* lblVersion = nullptr;
-    QLabel* Picture1 = nullptr;
     QLineEdit* txtURL = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    // True while the pointer is on the link (and, where the window system
-    // allows it, the link holds the mouse).
-    bool linkHovered = false;
-    // True from a left press on the link until it is let go; the second press
-    // of a double click does not count, so a double click opens the page once.
-    bool linkPressed = false;
+    AboutLink link;
 };

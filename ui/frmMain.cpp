@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,34 +10,13 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include "DialogFont.h"
+#include "FormBuilder.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "PictureBox.h"
 #include "SecondaryWindow.h"
 
 namespace {
-constexpr QSize boardOuterSize(481, 369);
-constexpr QSize boardInnerSize(479, 367);
-constexpr int tickInterval = 100;
-
-// The score's big digits: OCR-A where it is installed, else any bold fixed font.
-QFont scoreFont()
-{
-    const QStringList installed = QFontDatabase::families();
-    QFont font(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    for (const char* family : {"OCR A Extended", "OCRABold", "OCRA", "OCR A"}) {
-        if (installed.contains(QString::fromLatin1(family))) {
-            font = QFont(QString::fromLatin1(family));
-            break;
-        }
-    }
-    font.setStyleHint(QFont::Monospace);
-    font.setPointSizeF(layoutPointSize(72));
-    font.setBold(true);
-    return font;
-}
-
 int virtualKeyCode(int qtKey)
 {
     switch (qtKey) {
@@ -62,21 +40,15 @@ void bringToFront(QWidget* window)
 
 frmMain::frmMain(RandomSource& random, QWidget* parent) : QMainWindow(parent), worm(*this, random)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Vermilo"));
-    setWindowIcon(pictures.icon());
-    // A fixed single border with a close box only.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
     for (int i = 0; i < spriteCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
         spriteImages.at(index)
             = pictures.sprite(static_cast<Sprite>(i)).convertToFormat(QImage::Format_RGB32);
     }
     createBoard();
-    createMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    menuItems = FormBuilder::buildMenus(*menuBar(), frmMainForm::menu,
+                                        [this](Form::Command command) { menuChosen(command); });
+    FormBuilder::buildWindow(*this, frmMainForm::form, pictures.icon());
 }
 
 frmMain::~frmMain()
@@ -93,88 +65,57 @@ frmMain::~frmMain()
 
 void frmMain::createBoard()
 {
+    namespace form = frmMainForm;
     boardFrame = new QFrame(this);
     boardFrame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    boardFrame->setLineWidth(1);
-    boardFrame->setFixedSize(boardOuterSize);
+    boardFrame->setLineWidth(form::boardBorder);
+    boardFrame->setFixedSize(form::picBoard.bounds.width, form::picBoard.bounds.height);
     boardFrame->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(boardFrame);
 
     // The board's children are clipped to its inner area, so a parked food
     // picture shows nowhere, not even on the border.
-    picBoard = new PictureBox(boardInnerSize, Qt::black, boardFrame);
-    picBoard->setObjectName(QStringLiteral("picBoard"));
-    picBoard->move(1, 1);
+    picBoard = new PictureBox(QSize(form::boardInnerWidth, form::boardInnerHeight),
+                              FormBuilder::colour(form::picBoard.background), boardFrame);
+    picBoard->setObjectName(QString::fromLatin1(form::picBoard.name));
+    picBoard->move(form::boardBorder, form::boardBorder);
 
-    for (int i = 0; i < Pictures::foodCount; ++i) {
+    for (int i = 0; i < form::foodPictures.count; ++i) {
         auto* food = new QLabel(picBoard);
-        food->setObjectName(QStringLiteral("Image1_%1").arg(i));
+        food->setObjectName(
+            QStringLiteral("%1_%2").arg(QString::fromLatin1(form::foodPictures.name)).arg(i));
         food->setPixmap(pictures.food(i));
-        food->setFixedSize(32, 32);
+        food->setFixedSize(form::foodPictures.width, form::foodPictures.height);
         food->setFocusPolicy(Qt::NoFocus);
         Image1.at(static_cast<std::size_t>(i)) = food;
     }
 
-    lblScore = new QLabel(QStringLiteral("0"), picBoard);
-    lblScore->setObjectName(QStringLiteral("lblScore"));
-    lblScore->setGeometry(0, 136, 481, 113);
-    lblScore->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    lblScore->setFont(scoreFont());
-    QPalette palette = lblScore->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    lblScore->setPalette(palette);
+    lblScore = qobject_cast<QLabel*>(FormBuilder::build(form::lblScore, picBoard));
     lblScore->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblScore->setFocusPolicy(Qt::NoFocus);
 
     Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer2 = new QTimer(picBoard);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    for (QTimer* t : {Timer1, Timer2}) {
-        t->setInterval(tickInterval);
-        t->setTimerType(Qt::PreciseTimer);
+    for (const auto& [timer, row] : {std::pair {Timer1, form::Timer1}, {Timer2, form::Timer2}}) {
+        timer->setObjectName(QString::fromLatin1(row.name));
+        timer->setInterval(row.interval);
+        timer->setTimerType(Qt::PreciseTimer);
     }
     connect(Timer1, &QTimer::timeout, this, [this] { worm.timer1Tick(); });
     connect(Timer2, &QTimer::timeout, this, [this] { worm.timer2Tick(); });
 }
 
-void frmMain::createMenus()
+void frmMain::menuChosen(Form::Command command)
 {
-    QMenu* mnuGame = menuBar()->addMenu(tr("&Game"));
-    mnuGameNew = mnuGame->addAction(tr("&New"), this, &frmMain::mnuGameNewClick);
-    mnuGameNew->setShortcut(Qt::Key_F2);
-    mnuGame->addSeparator();
-    mnuGameExit = mnuGame->addAction(tr("E&xit"), this, &frmMain::mnuGameExitClick);
-
-    QMenu* mnuOptions = menuBar()->addMenu(tr("&Options"));
-    mnuOptionsSound = mnuOptions->addAction(tr("&Sound FX"), this, &frmMain::mnuOptionsSoundClick);
-    mnuOptionsSound->setCheckable(true);
-    mnuOptionsPause = mnuOptions->addAction(tr("&Pause"), this, &frmMain::mnuOptionsPauseClick);
-    mnuOptionsPause->setCheckable(true);
-    mnuOptionsPause->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-
-    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
-    mnuHelpInstruct = mnuHelp->addAction(tr("&Instructions"), this, &frmMain::mnuHelpInstructClick);
-    mnuHelp->addSeparator();
-    mnuHelpAbout = mnuHelp->addAction(tr("&About"), this, &frmMain::mnuHelpAboutClick);
-
-    mnuGame->setObjectName(QStringLiteral("mnuGame"));
-    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuGameNew->setObjectName(QStringLiteral("mnuGameNew"));
-    mnuGameExit->setObjectName(QStringLiteral("mnuGameExit"));
-    mnuOptionsSound->setObjectName(QStringLiteral("mnuOptionsSound"));
-    mnuOptionsPause->setObjectName(QStringLiteral("mnuOptionsPause"));
-    mnuHelpInstruct->setObjectName(QStringLiteral("mnuHelpInstruct"));
-    mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
-    menuBar()->setFocusPolicy(Qt::NoFocus);
-    // The menus' lettering scales with the field, so that the window stays
-    // its layout times the screen's whole factor.
-    QFont menuFont = menuBar()->font();
-    menuFont.setPointSizeF(layoutPointSize(menuFont.pointSizeF()));
-    const std::array<QWidget*, 4> menus {menuBar(), mnuGame, mnuOptions, mnuHelp};
-    for (QWidget* menu : menus)
-        menu->setFont(menuFont);
+    switch (command) {
+    case Form::Command::GameNew: mnuGameNewClick(); break;
+    case Form::Command::GameExit: mnuGameExitClick(); break;
+    case Form::Command::OptionsSound: mnuOptionsSoundClick(); break;
+    case Form::Command::OptionsPause: mnuOptionsPauseClick(); break;
+    case Form::Command::HelpInstruct: mnuHelpInstructClick(); break;
+    case Form::Command::HelpAbout: mnuHelpAboutClick(); break;
+    default: break;
+    }
 }
 
 void frmMain::startUp()
@@ -189,19 +130,18 @@ void frmMain::mnuGameNewClick()
 
 void frmMain::mnuGameExitClick()
 {
-    // A step that waits inside a sound finishes first; then the program ends.
-    worm.runWhenIdle([] { QCoreApplication::exit(0); });
+    worm.exitCommand();
 }
 
 void frmMain::mnuOptionsSoundClick()
 {
-    mnuOptionsSound->setChecked(marks.at(static_cast<std::size_t>(MenuMark::Sound)));
+    markAction(MenuMark::Sound)->setChecked(marks.at(static_cast<std::size_t>(MenuMark::Sound)));
     worm.soundCommand();
 }
 
 void frmMain::mnuOptionsPauseClick()
 {
-    mnuOptionsPause->setChecked(marks.at(static_cast<std::size_t>(MenuMark::Pause)));
+    markAction(MenuMark::Pause)->setChecked(marks.at(static_cast<std::size_t>(MenuMark::Pause)));
     worm.pauseCommand();
 }
 
@@ -314,7 +254,7 @@ bool frmMain::isTimerEnabled(GameTimer which) const
 
 QAction* frmMain::markAction(MenuMark mark) const
 {
-    return mark == MenuMark::Sound ? mnuOptionsSound : mnuOptionsPause;
+    return menuItems.at(static_cast<std::size_t>(frmMainForm::markedItem(mark)));
 }
 
 void frmMain::setMenuChecked(MenuMark mark, bool checked)
@@ -328,12 +268,17 @@ void frmMain::showMainWindow()
     show();
 }
 
-void frmMain::playSound(std::string_view name)
+void frmMain::playSound(SoundEffect effect)
 {
-    sounds.play(name);
+    sounds.play(effect);
 }
 
 void frmMain::processEvents()
 {
     QCoreApplication::processEvents();
+}
+
+void frmMain::endProgram()
+{
+    QCoreApplication::exit(0);
 }

@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "Form.h"
+#include "frmMainForm.h"
 #include "GamePlatform.h"
 #include "modWorm.h"
 #include "Pictures.h"
@@ -32,7 +34,7 @@ public:
     // Prepares the game and shows the window.
     void startUp();
 
-    modWorm& game() { return worm; }
+    const modWorm& game() const { return worm; }
     PictureBox* board() const { return picBoard; }
 
 protected:
@@ -41,7 +43,7 @@ protected:
 
 private:
     void createBoard();
-    void createMenus();
+    void menuChosen(Form::Command command);
 
     void mnuGameNewClick();
     void mnuGameExitClick();
@@ -64,8 +66,9 @@ private:
     bool isTimerEnabled(GameTimer timer) const override;
     void setMenuChecked(MenuMark mark, bool checked) override;
     void showMainWindow() override;
-    void playSound(std::string_view name) override;
+    void playSound(SoundEffect effect) override;
     void processEvents() override;
+    void endProgram() override;
 
     QTimer* timer(GameTimer which) const;
     QAction* markAction(MenuMark mark) const;
@@ -78,16 +81,12 @@ private:
     QFrame* boardFrame = nullptr;
     PictureBox* picBoard = nullptr;
     QLabel* lblScore = nullptr;
-    std::array<QLabel*, Pictures::foodCount> Image1 {};
+    std::array<QLabel*, frmMainForm::foodPictures.count> Image1 {};
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
 
-    QAction* mnuGameNew = nullptr;
-    QAction* mnuGameExit = nullptr;
-    QAction* mnuOptionsSound = nullptr;
-    QAction* mnuOptionsPause = nullptr;
-    QAction* mnuHelpInstruct = nullptr;
-    QAction* mnuHelpAbout = nullptr;
+    // The menu items, by the command each runs.
+    std::array<QAction*, Form::commandCount> menuItems {};
     // The marks as the commands last wrote them: a checkable action flips its
     // own mark when chosen, and only the command may decide it.
     std::array<bool, 2> marks {};

@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
 #include "BoardElement.h"
+#include "Controls.h"
 #include "WindowProcedure.h"
 
 namespace {
@@ -22,23 +23,12 @@ BitmapHandle createImage(int width, int height, std::uint32_t*& bits)
     bits = static_cast<std::uint32_t*>(pixels);
     return bitmap;
 }
-
-void registerClass(HINSTANCE instance)
-{
-    WNDCLASSEXW windowClass {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = windowProcedure<PictureBox>;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass); // fails harmlessly once registered
-}
 }
 
 PictureBox::PictureBox(HINSTANCE instance, HWND parent, int width, int height)
     : width(width), height(height), image(createImage(width, height, bits)), surface(image.get())
 {
-    registerClass(instance);
+    registerWindowClass(instance, className, windowProcedure<PictureBox>);
     CreateWindowExW(0, className, L"picBoard", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, width,
                     height, parent, nullptr, instance, this);
     clear();

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <cstring>
 #include <memory>
+#include <string>
 #include <windows.h>
 
 #include "Controls.h"
+#include "Form.h"
+#include "FormBuilder.h"
 #include "ProgramWindows.h"
 
 // What the game's two small windows share: each exists at most once, stands
@@ -38,17 +42,15 @@ protected:
         return true;
     }
 
-    // Makes the window of class `className`, its client area sized later: a
-    // fixed frame with a minimize box, so it cannot be resized or maximized
-    // and its contents always fit.
-    void createWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* caption,
-                      int width, int height)
+    // Makes the window of class `className` with the frame and caption its
+    // table gives, its client area sized later.
+    void createWindow(HINSTANCE instance, const wchar_t* className, const Form::Window& form)
     {
         registerWindowClass(instance, className, windowProcedure);
-        CreateWindowExW(0, className, caption,
-                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                        CW_USEDEFAULT, width, height, nullptr, nullptr, instance,
-                        static_cast<Window*>(this));
+        const std::wstring caption(form.caption, form.caption + std::strlen(form.caption));
+        CreateWindowExW(0, className, caption.c_str(), FormBuilder::windowStyle(form),
+                        CW_USEDEFAULT, CW_USEDEFAULT, form.clientWidth, form.clientHeight, nullptr,
+                        nullptr, instance, static_cast<Window*>(this));
     }
 
     // Shows the open window and brings it to the front, where it stands.

@@ -3,6 +3,8 @@
 #include <functional>
 #include <windows.h>
 
+#include "AboutLink.h"
+#include "FormBuilder.h"
 #include "GdiHandles.h"
 #include "SecondaryWindow.h"
 
@@ -12,66 +14,51 @@
 // closed.
 class frmAbout : public SecondaryWindow<frmAbout> {
 public:
-    // Identifiers of the window's controls; OK is the window's IDOK.
-    enum Control : int {
-        idImage1 = 101,
-        idlblTitle,
-        idlblDescription,
-        idlblVersion,
-        idPicture1,
-        idtxtURL,
-        idcmdCancel = IDOK
-    };
+    // Hands an address to the system to be opened, for a web page in the
+    // default browser.
+    using AddressOpener = std::function<void(const wchar_t* address)>;
 
     // Opens the window centred on the outer frame of `mainWindow`, with the
     // program's icon and banner from its resources (blank where one is
-    // missing), or brings the open one to the front where it stands.
-    static void open(HINSTANCE instance, HWND mainWindow);
+    // missing), or brings the open one to the front where it stands. Its link
+    // opens the page through `openAddress`.
+    static void open(HINSTANCE instance, HWND mainWindow, AddressOpener openAddress);
     // The same with the pictures given; a new window keeps them until it
     // closes, an open one keeps its own.
-    static void open(HINSTANCE instance, HWND mainWindow, IconHandle icon, BitmapHandle banner);
-    // Hands an address to the system to open in the default browser. It is
-    // ShellExecuteW's default action; it can be replaced to watch the link.
-    static std::function<void(const wchar_t* address)> openAddress;
+    static void open(HINSTANCE instance, HWND mainWindow, AddressOpener openAddress,
+                     IconHandle icon, BitmapHandle banner);
+    // The system's own way: ShellExecuteW's default action.
+    static void openInBrowser(const wchar_t* address);
 
     ~frmAbout();
 
 private:
     friend class SecondaryWindow<frmAbout>;
 
-    frmAbout(HINSTANCE instance, IconHandle icon, BitmapHandle banner);
+    frmAbout(HINSTANCE instance, AddressOpener openAddress, IconHandle icon, BitmapHandle banner);
     static LRESULT CALLBACK txtURLProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
                                             UINT_PTR id, DWORD_PTR self);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void formCreate();
     void formLoad(HWND mainWindow);
     void drawItem(const DRAWITEMSTRUCT& item);
-    LRESULT controlColours(HDC dc, HWND control);
     void cmdCancelClick();
-    void txtURLMouseMove(int x, int y);
-    void txtURLButtonUp(int x, int y);
     void txtURLClick();
-    void restLink();
-    void leaveLink();
-    void setLinkColour(COLORREF colour);
+    // Shows the link as its pointer rules say: its colour, and whether it
+    // holds the mouse.
+    void showLink();
 
     HWND Image1 = nullptr;
-    HWND lblTitle = nullptr;
-    HWND lblDescription = nullptr;
     HWND lblVersion = nullptr;
     HWND Picture1 = nullptr;
     HWND txtURL = nullptr;
-    HWND cmdCancel = nullptr;
+    AddressOpener openAddress;
     IconHandle icon;
     BitmapHandle banner;
     // Every layout pixel is this many screen pixels.
     int scale;
-    FontHandle titleFont;
-    FontHandle standardFont;
-    FontHandle linkFont;
-    // True while the pointer is on the link and the link holds the mouse.
-    bool linkHovered = false;
-    // A press began on the link; letting go on it is a click.
-    bool linkPressed = false;
-    COLORREF linkColour;
+    FormBuilder builder;
+    AboutLink link;
+    // The colour the link was last painted in: lit or not.
+    bool shownLit = false;
 };

@@ -4,27 +4,28 @@
 #include <stdexcept>
 #include <string>
 
+#include "FormBuilder.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "ProgramWindows.h"
 #include "resource.h"
 #include "ScreenScale.h"
+#include "WideText.h"
 #include "WindowProcedure.h"
 
 namespace {
+namespace form = frmMainForm;
 constexpr const wchar_t* className = L"VermiloMain";
-// A fixed single border with a close box only; the board is never painted over.
-constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr int innerWidth = 479;
-constexpr int innerHeight = 367;
-constexpr int border = 1;
-constexpr int outerWidth = innerWidth + 2 * border;
-constexpr int outerHeight = innerHeight + 2 * border;
-constexpr int tickInterval = 100;
-constexpr RECT scoreArea {0, 136, 481, 136 + 113};
-// 72 points at 96 dots per inch.
-constexpr int scorePixels = 96;
+// The board is never painted over.
+const DWORD windowStyle = FormBuilder::windowStyle(form::form) | WS_CLIPCHILDREN;
+constexpr int outerWidth = form::picBoard.bounds.width;
+constexpr int outerHeight = form::picBoard.bounds.height;
+constexpr RECT scoreArea {form::lblScore.bounds.left, form::lblScore.bounds.top,
+                          form::lblScore.bounds.left + form::lblScore.bounds.width,
+                          form::lblScore.bounds.top + form::lblScore.bounds.height};
 constexpr UINT standardDpi = 96;
+// The score's points at 96 dots per inch.
+const int scorePixels = static_cast<int>(form::lblScore.font.points * standardDpi / 72);
 // While a menu is open or the window is dragged, the system's own loop runs,
 // and this timer looks at the game's timers for it.
 constexpr UINT_PTR modalLoopTimer = 1;
@@ -41,7 +42,6 @@ void registerClass(HINSTANCE instance)
                                                         IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                         GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDM_MAIN);
     windowClass.lpszClassName = className;
     RegisterClassExW(&windowClass); // fails harmlessly once registered
 }
@@ -49,7 +49,7 @@ void registerClass(HINSTANCE instance)
 
 frmMain::frmMain(HINSTANCE instance, RandomSource& random)
     : instance(instance), pictures(instance), sounds(instance), scoreFont(instance),
-      worm(*this, random), Timer1(tickInterval), Timer2(tickInterval)
+      worm(*this, random), Timer1(form::Timer1.interval), Timer2(form::Timer2.interval)
 {
     for (int i = 0; i < spriteCount; ++i)
         spriteSurfaces.at(static_cast<std::size_t>(i))
@@ -58,11 +58,12 @@ frmMain::frmMain(HINSTANCE instance, RandomSource& random)
         foodSurfaces.at(static_cast<std::size_t>(i)) = std::make_unique<MemoryDC>(pictures.food(i));
 
     registerClass(instance);
-    CreateWindowExW(0, className, L"Vermilo", windowStyle, CW_USEDEFAULT, CW_USEDEFAULT, outerWidth,
-                    outerHeight, nullptr, nullptr, instance, this);
+    CreateWindowExW(0, className, widen(form::form.caption).c_str(), windowStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, outerWidth, outerHeight, nullptr,
+                    FormBuilder::buildMenus(form::menu), instance, this);
     if (!hwnd)
         throw std::runtime_error("The game's window could not be created.");
-    accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_MAIN));
+    accelerators = FormBuilder::buildShortcuts(form::menu);
     createBoard();
     applyScale(GetDpiForWindow(hwnd), nullptr);
 
@@ -75,11 +76,13 @@ frmMain::~frmMain()
 {
     if (hwnd)
         DestroyWindow(hwnd);
+    DestroyAcceleratorTable(accelerators);
 }
 
 void frmMain::createBoard()
 {
-    picBoard = std::make_unique<PictureBox>(instance, hwnd, innerWidth, innerHeight);
+    picBoard = std::make_unique<PictureBox>(instance, hwnd, form::boardInnerWidth,
+                                            form::boardInnerHeight);
     for (int i = 0; i < PictureResources::foodCount; ++i) {
         auto& food = Image1.at(static_cast<std::size_t>(i));
         food = std::make_unique<ImageElement>(*picBoard,
@@ -87,8 +90,9 @@ void frmMain::createBoard()
                                               PictureResources::foodSize);
         picBoard->addElement(*food);
     }
-    lblScore = std::make_unique<TransparentLabel>(*picBoard, scoreArea, RGB(255, 255, 255));
-    lblScore->setCaption(L"0");
+    lblScore = std::make_unique<TransparentLabel>(*picBoard, scoreArea,
+                                                  FormBuilder::colour(form::lblScore.textColour));
+    lblScore->setCaption(widen(form::lblScore.text));
     picBoard->addElement(*lblScore);
 }
 
@@ -97,7 +101,7 @@ void frmMain::applyScale(UINT dpi, const POINT* topLeft)
     if (dpi == 0)
         dpi = standardDpi;
     const int s = scaleForDpi(dpi);
-    picBoard->place(border * s, border * s, s);
+    picBoard->place(form::boardBorder * s, form::boardBorder * s, s);
     FontHandle font = scoreFont.create(scorePixels * s);
     lblScore->setFont(font.get());
     lblScoreFont = std::move(font);
@@ -185,13 +189,13 @@ LRESULT frmMain::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 void frmMain::onCommand(int id)
 {
-    switch (id) {
-    case IDM_GAME_NEW: mnuGameNewClick(); break;
-    case IDM_GAME_EXIT: mnuGameExitClick(); break;
-    case IDM_OPTIONS_SOUND: mnuOptionsSoundClick(); break;
-    case IDM_OPTIONS_PAUSE: mnuOptionsPauseClick(); break;
-    case IDM_HELP_INSTRUCT: mnuHelpInstructClick(); break;
-    case IDM_HELP_ABOUT: mnuHelpAboutClick(); break;
+    switch (FormBuilder::commandOf(static_cast<UINT>(id))) {
+    case Form::Command::GameNew: mnuGameNewClick(); break;
+    case Form::Command::GameExit: mnuGameExitClick(); break;
+    case Form::Command::OptionsSound: mnuOptionsSoundClick(); break;
+    case Form::Command::OptionsPause: mnuOptionsPauseClick(); break;
+    case Form::Command::HelpInstruct: mnuHelpInstructClick(); break;
+    case Form::Command::HelpAbout: mnuHelpAboutClick(); break;
     default: break;
     }
 }
@@ -239,8 +243,7 @@ void frmMain::mnuGameNewClick()
 
 void frmMain::mnuGameExitClick()
 {
-    // A step that waits inside a sound finishes first; then the program ends.
-    worm.runWhenIdle([] { PostQuitMessage(0); });
+    worm.exitCommand();
 }
 
 void frmMain::mnuOptionsSoundClick()
@@ -261,7 +264,7 @@ void frmMain::mnuHelpInstructClick()
 
 void frmMain::mnuHelpAboutClick()
 {
-    frmAbout::open(instance, hwnd);
+    frmAbout::open(instance, hwnd, frmAbout::openInBrowser);
 }
 
 void frmMain::drawSprite(Sprite sprite, int x, int y)
@@ -328,7 +331,7 @@ bool frmMain::isTimerEnabled(GameTimer which) const
 
 void frmMain::setMenuChecked(MenuMark mark, bool checked)
 {
-    CheckMenuItem(GetMenu(hwnd), mark == MenuMark::Sound ? IDM_OPTIONS_SOUND : IDM_OPTIONS_PAUSE,
+    CheckMenuItem(GetMenu(hwnd), FormBuilder::commandId(form::markedItem(mark)),
                   static_cast<UINT>(MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED)));
 }
 
@@ -338,12 +341,17 @@ void frmMain::showMainWindow()
     UpdateWindow(hwnd);
 }
 
-void frmMain::playSound(std::string_view name)
+void frmMain::playSound(SoundEffect effect)
 {
-    sounds.play(name);
+    sounds.play(effect);
 }
 
 void frmMain::processEvents()
 {
     loop.handleWaiting();
+}
+
+void frmMain::endProgram()
+{
+    PostQuitMessage(0);
 }

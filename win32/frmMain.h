@@ -4,6 +4,7 @@
 #include <memory>
 #include <windows.h>
 
+#include "frmMainForm.h"
 #include "GamePlatform.h"
 #include "GdiHandles.h"
 #include "ImageElement.h"
@@ -38,7 +39,7 @@ public:
 
     HWND window() const { return hwnd; }
     HMENU menu() const { return GetMenu(hwnd); }
-    modWorm& game() { return worm; }
+    HACCEL shortcuts() const { return accelerators; }
     const modWorm& game() const { return worm; }
     const PictureBox& board() const { return *picBoard; }
     const TransparentLabel& scoreLabel() const { return *lblScore; }
@@ -81,8 +82,9 @@ private:
     bool isTimerEnabled(GameTimer timer) const override;
     void setMenuChecked(MenuMark mark, bool checked) override;
     void showMainWindow() override;
-    void playSound(std::string_view name) override;
+    void playSound(SoundEffect effect) override;
     void processEvents() override;
+    void endProgram() override;
 
     HINSTANCE instance;
     PictureResources pictures;

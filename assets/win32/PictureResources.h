@@ -3,8 +3,11 @@
 #include <array>
 #include <windows.h>
 
+#include "frmAboutForm.h"
+#include "frmMainForm.h"
 #include "GdiHandles.h"
 #include "Sprite.h"
+#include "WormSegment.h"
 
 // The game's pictures on Windows: the sixteen cell sprites, the twelve food
 // pictures and the about window's banner, loaded once from the program's
@@ -18,10 +21,14 @@ public:
     HBITMAP food(int index) const;
     HBITMAP banner() const { return bannerPicture.get(); }
 
-    static constexpr int foodCount = 12;
-    static constexpr SIZE spriteSize {16, 16};
-    static constexpr SIZE foodSize {32, 32};
-    static constexpr SIZE bannerSize {309, 91};
+    static constexpr int foodCount = frmMainForm::foodPictures.count;
+    static constexpr SIZE spriteSize {cellSize, cellSize};
+    static constexpr SIZE foodSize {frmMainForm::foodPictures.width,
+                                    frmMainForm::foodPictures.height};
+    // The banner fills the about window's picture box inside its edge.
+    static constexpr SIZE bannerSize {
+        frmAboutForm::Picture1.bounds.width - 2 * frmAboutForm::pictureEdge,
+        frmAboutForm::Picture1.bounds.height - 2 * frmAboutForm::pictureEdge};
 
 private:
     static BitmapHandle load(HINSTANCE module, int id, SIZE size);

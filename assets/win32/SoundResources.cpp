@@ -1,46 +1,27 @@
 #include "SoundResources.h"
 
-#include <algorithm>
-#include <array>
-#include <cctype>
 #include <mmsystem.h>
-
-namespace {
-bool sameLetters(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x))
-            == std::toupper(static_cast<unsigned char>(y));
-    });
-}
-}
+#include <string>
 
 SoundResources::SoundResources(HMODULE module)
 {
-    // Resource names are looked up without regard to case: "pop" finds "POP".
-    static constexpr std::array<std::pair<const char*, const wchar_t*>, 2> names = {{
-        {"pop", L"pop"},
-        {"oof", L"oof"},
-    }};
-    for (const auto& [name, wideName] : names) {
-        HRSRC found = FindResourceW(module, wideName, L"wave");
+    for (int i = 0; i < soundEffectCount; ++i) {
+        const std::string name = soundEffectName(static_cast<SoundEffect>(i));
+        HRSRC found
+            = FindResourceW(module, std::wstring(name.begin(), name.end()).c_str(), L"WAVE");
         HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-        if (const void* image = loaded ? LockResource(loaded) : nullptr)
-            effects.push_back({name, image});
+        effects.at(static_cast<std::size_t>(i)) = loaded ? LockResource(loaded) : nullptr;
     }
 }
 
-const void* SoundResources::find(std::string_view name) const
+const void* SoundResources::find(SoundEffect effect) const
 {
-    for (const Effect& effect : effects)
-        if (sameLetters(effect.name, name))
-            return effect.image;
-    return nullptr;
+    return effects.at(static_cast<std::size_t>(effect));
 }
 
-void SoundResources::play(std::string_view name) const
+void SoundResources::play(SoundEffect effect) const
 {
     // The image lives as long as the program, so it outlasts any playback.
-    if (const void* image = find(name))
+    if (const void* image = find(effect))
         sndPlaySoundW(static_cast<LPCWSTR>(image), SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
 }

@@ -1,30 +1,25 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-#include <vector>
+#include <array>
 #include <windows.h>
 
+#include "GamePlatform.h"
+
 // The game's sound effects on Windows ("pop" when the worm eats, "oof" when
-// it dies): the program's WAVE resources, found and locked once and played by
-// name in the background. Every failure is ignored: an effect that cannot be
-// found or played is simply not heard.
+// it dies): the program's WAVE resources, found and locked once and played in
+// the background. Every failure is ignored: an effect that cannot be found or
+// played is simply not heard.
 class SoundResources {
 public:
     explicit SoundResources(HMODULE module);
 
-    // Starts the named effect, cutting off whatever effect is still playing.
-    void play(std::string_view name) const;
+    // Starts the effect, cutting off whatever effect is still playing.
+    void play(SoundEffect effect) const;
 
-    // The WAVE file image stored under that name, whatever the letter case of
-    // either; null when the program carries no such effect.
-    const void* find(std::string_view name) const;
+    // The WAVE file image the program carries for the effect; null when it
+    // carries none.
+    const void* find(SoundEffect effect) const;
 
 private:
-    struct Effect {
-        std::string name;
-        const void* image;
-    };
-
-    std::vector<Effect> effects;
+    std::array<const void*, soundEffectCount> effects {};
 };

@@ -6,18 +6,6 @@
 // The program icon, in all its sizes.
 #define IDI_VERMILO 30001
 
-// The main window's menu bar and its shortcut keys.
-#define IDM_MAIN 100
-#define IDA_MAIN 101
-
-// Menu commands.
-#define IDM_GAME_NEW 1001
-#define IDM_GAME_EXIT 1002
-#define IDM_OPTIONS_SOUND 1011
-#define IDM_OPTIONS_PAUSE 1012
-#define IDM_HELP_INSTRUCT 1021
-#define IDM_HELP_ABOUT 1022
-
 // Pictures: the sixteen cell sprites in the order of the game's Sprite enum
 // (pWHU first), the twelve food pictures in the game's food order, and the
 // about window's banner.

@@ -13,6 +13,7 @@
 #include "modWorm.h"
 #include "ScriptedRandom.h"
 #include "SoundEffects.h"
+#include "WormBuilder.h"
 
 using namespace std::chrono_literals;
 using Log = std::vector<std::string>;
@@ -22,12 +23,12 @@ namespace {
 // of the event loop behind it.
 class SoundingPlatform : public FakePlatform {
 public:
-    void playSound(std::string_view name) override
+    void playSound(SoundEffect effect) override
     {
-        FakePlatform::playSound(name);
+        FakePlatform::playSound(effect);
         QElapsedTimer clock;
         clock.start();
-        effects.play(name);
+        effects.play(effect);
         playTimes.push_back(std::chrono::nanoseconds(clock.nsecsElapsed()));
     }
     void processEvents() override
@@ -97,9 +98,9 @@ Log playAGame(SoundingPlatform& platform, bool soundOn)
     worm.StartUp();
     if (!soundOn)
         worm.soundCommand();
-    platform.takeLog();
+    platform.logCalls = true;
     worm.newGameCommand();
-    worm.foodCell = {6, 0, 0};
+    arrange(worm).foodCell = {6, 0, 0};
     for (int tick = 0; tick < 3; ++tick)
         worm.timer1Tick();
     worm.keyDown(modWorm::vkUp);
@@ -122,13 +123,13 @@ TEST(NoSoundServer, eatingAndDyingRunExactlyAsWithSoundOffPlusTheTwoEffects)
     for (const auto& entry : withSound)
         (entry.starts_with("sound ") || entry == "events" ? effects : rest).push_back(entry);
     EXPECT_EQ(rest, withoutSound);
-    EXPECT_EQ(effects, (Log {"sound pop", "events", "sound oof", "events"}));
+    EXPECT_EQ(effects, (Log {"sound POP", "events", "sound OOF", "events"}));
     // The pop comes as the head enters the food, the oof right after the crash.
     const auto at = [&](const std::string& entry) {
         return std::find(withSound.begin(), withSound.end(), entry) - withSound.begin();
     };
-    EXPECT_EQ(at("sound oof") - 1, at("draw pWHX 8,0"));
-    EXPECT_LT(at("sound pop"), at("draw pWHR 6,0"));
+    EXPECT_EQ(at("sound OOF") - 1, at("draw pWHX 8,0"));
+    EXPECT_LT(at("sound POP"), at("draw pWHR 6,0"));
     EXPECT_TRUE(silent.sounds.empty());
 }
 
@@ -138,17 +139,17 @@ TEST(NoSoundServer, effectsAreSkippedAtOnceWithoutAWordPerEffect)
     MessageCatcher catcher;
     QElapsedTimer clock;
     clock.start();
-    effects.play("pop");
+    effects.play(SoundEffect::pop);
     const auto first = std::chrono::nanoseconds(clock.nsecsElapsed());
     // Finding out that there is no server may be said once, at the first effect.
     const auto firstMessages = catcher.take();
     EXPECT_LE(firstMessages.size(), 1u) << joined(firstMessages);
 
     std::vector<std::chrono::nanoseconds> times;
-    for (int round = 0; round < 20; ++round) {
-        for (const char* name : {"pop", "oof", "POP", "boing", "bad"}) {
+    for (int round = 0; round < 50; ++round) {
+        for (const SoundEffect effect : {SoundEffect::pop, SoundEffect::oof}) {
             clock.restart();
-            effects.play(name);
+            effects.play(effect);
             times.push_back(std::chrono::nanoseconds(clock.nsecsElapsed()));
             QCoreApplication::processEvents();
         }

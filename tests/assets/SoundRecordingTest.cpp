@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QElapsedTimer>
 #include <QTest>
 
@@ -7,12 +8,13 @@
 #include <sstream>
 #include <string>
 
-#include "ClockRandom.h"
 #include "frmMain.h"
-#include "modWorm.h"
+#include "KeyCodes.h"
 #include "MonitorRecorder.h"
 #include "PrivateSoundServer.h"
+#include "ScriptedRandom.h"
 #include "SoundEffects.h"
+#include "TickDriver.h"
 
 namespace {
 constexpr double popLength = 1697.0 / 11025; // 0.154 s
@@ -36,32 +38,32 @@ double seconds(const QElapsedTimer& clock)
     return static_cast<double>(clock.nsecsElapsed()) / 1e9;
 }
 
-// The real game in its window, as the program starts it: the six-cell worm in
-// the top-left corner, heading right, sound on, nothing moving.
+// The real game in its window, as the program starts it, and a new game: the
+// six-cell worm in the top-left corner heading right, sound on, the food just
+// in front of its head, and the next food in front of it again.
 class Game {
 public:
-    Game() { window.startUp(); }
-
-    modWorm& worm() { return window.game(); }
-    // One worm step into food laid just in front of the head.
-    void eat()
+    Game()
     {
-        modWorm& rules = worm();
-        const WormSegment& head = rules.segmentRing.at(static_cast<std::size_t>(rules.headIndex));
-        rules.foodCell = {static_cast<std::int16_t>(head.column + rules.stepX),
-                          static_cast<std::int16_t>(head.row + rules.stepY), 0};
-        rules.timer1Tick();
+        window.startUp();
+        choose("mnuGameNew");
     }
+
+    void choose(const char* item) { window.findChild<QAction*>(item)->trigger(); }
+    // One worm step into the food.
+    void eat() { ticks.tick(GameTimer::Timer1); }
     // One worm step up into the top wall.
     void die()
     {
-        worm().keyDown(modWorm::vkUp);
-        worm().timer1Tick();
+        QTest::keyClick(&window, qtKey(modWorm::vkUp));
+        ticks.tick(GameTimer::Timer1);
     }
 
 private:
-    ClockRandom random;
+    // Blocks (6, 0), then (7, 0), picture 0.
+    ScriptedRandom random {{0.25, 0.05, 0.0, 0.28, 0.05, 0.0}};
     frmMain window {random};
+    TickDriver ticks {window};
 };
 }
 
@@ -145,12 +147,12 @@ TEST_F(RecordedSound, aNewEffectCutsOffTheOneStillPlaying)
     SoundEffects effects;
     QElapsedTimer clock;
     clock.start();
-    effects.play("oof");
+    effects.play(SoundEffect::oof);
     const double oofStart = seconds(clock);
     QTest::qWait(150);
     const double gap = seconds(clock) - oofStart;
     clock.restart();
-    effects.play("pop");
+    effects.play(SoundEffect::pop);
     const double popStart = seconds(clock);
     const auto bursts = MonitorRecorder::bursts(recording());
     ASSERT_EQ(bursts.size(), 1u) << describe(bursts);
@@ -163,7 +165,7 @@ TEST_F(RecordedSound, aNewEffectCutsOffTheOneStillPlaying)
 TEST_F(RecordedSound, withSoundFxOffEatingAndDyingAreSilent)
 {
     Game game;
-    game.worm().soundCommand();
+    game.choose("mnuOptionsSound");
     game.eat();
     game.die();
     const auto samples = recording();

@@ -34,14 +34,5 @@ INSTANTIATE_TEST_SUITE_P(MainWindowPlaces, AboutCentring,
                                          Centring {{100, 50, 481, 400}, 329, 300, {176, 100}},
                                          Centring {{-1, -1, 486, 416}, 333, 312, {75, 51}},
                                          Centring {{-100, -100, 484, 415}, 333, 312, {-25, -49}},
+                                         Centring {{700, 500, 485, 415}, 333, 312, {776, 551}},
                                          Centring {{200, 200, 300, 200}, 333, 312, {183, 144}}));
-
-TEST(AboutLink, countsItsRightAndBottomEdgesAsOnItAndNothingBeyond)
-{
-    EXPECT_TRUE(AboutLayout::linkContains(0, 0, 161, 17));
-    EXPECT_TRUE(AboutLayout::linkContains(161, 17, 161, 17));
-    EXPECT_FALSE(AboutLayout::linkContains(162, 8, 161, 17));
-    EXPECT_FALSE(AboutLayout::linkContains(40, 18, 161, 17));
-    EXPECT_FALSE(AboutLayout::linkContains(-1, 8, 161, 17));
-    EXPECT_FALSE(AboutLayout::linkContains(40, -1, 161, 17));
-}

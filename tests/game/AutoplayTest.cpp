@@ -5,9 +5,9 @@
 #include <string>
 
 #include "Autoplayer.h"
+#include "FakePlatform.h"
 #include "GameReferee.h"
 #include "modWorm.h"
-#include "PlayPlatform.h"
 #include "SeededRandom.h"
 
 namespace {
@@ -54,7 +54,7 @@ public:
         return {};
     }
 
-    PlayPlatform platform;
+    FakePlatform platform;
     SeededRandom random;
     modWorm worm {platform, random};
     GameReferee referee;
@@ -71,14 +71,11 @@ private:
         view.scoreCaption = platform.scoreCaption;
         view.soundMark = platform.marks.at(0);
         view.pauseMark = platform.marks.at(1);
-        for (int i = 0; i < 12; ++i) {
-            const int left = platform.foodLeft.at(static_cast<std::size_t>(i));
-            const int top = platform.foodTop.at(static_cast<std::size_t>(i));
-            if (left < platform.width && top < platform.height && left > -32 && top > -32)
-                view.foodInField.push_back({i, left, top});
-        }
-        auto problems = referee.check(worm, view);
-        if (platform.cells != referee.expectedCells(worm))
+        for (const int i : platform.visibleFood())
+            view.foodInField.push_back({i, platform.foodLeft.at(static_cast<std::size_t>(i)),
+                                        platform.foodTop.at(static_cast<std::size_t>(i))});
+        auto problems = referee.check(worm.state(), view);
+        if (platform.cells != referee.expectedCells(worm.state()))
             problems.emplace_back("the board differs from the worm");
         if (platform.strayDrawing)
             problems.emplace_back("a sprite was drawn off the grid");

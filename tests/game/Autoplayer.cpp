@@ -23,17 +23,19 @@ Autoplayer::Autoplayer(Style style, int columns, int rows)
         cycle.emplace_back(columns, rows);
 }
 
-int Autoplayer::chooseKey(const modWorm& worm) const
+int Autoplayer::chooseKey(const modWorm& game) const
 {
+    const WormState& worm = game.state();
     const WormSegment& head = worm.segmentRing.at(static_cast<std::size_t>(worm.headIndex));
     const std::uint8_t wanted = style == Style::fillingTheField
         ? cycle.front().headingFrom(head.column, head.row)
-        : towardsFood(worm);
+        : towardsFood(game);
     return wanted == 0 || wanted == worm.heading ? 0 : keyFor.at(wanted);
 }
 
-std::uint8_t Autoplayer::towardsFood(const modWorm& worm) const
+std::uint8_t Autoplayer::towardsFood(const modWorm& game) const
 {
+    const WormState& worm = game.state();
     std::vector<bool> taken(static_cast<std::size_t>(columns * rows), false);
     for (std::int16_t index = worm.tailIndex;; index = nextIndex(index)) {
         const WormSegment& cell = worm.segmentRing.at(static_cast<std::size_t>(index));
@@ -50,7 +52,7 @@ std::uint8_t Autoplayer::towardsFood(const modWorm& worm) const
             continue;
         const WormSegment cell {static_cast<std::int16_t>(head.column + deltaX.at(heading)),
                                 static_cast<std::int16_t>(head.row + deltaY.at(heading)), 0};
-        if (worm.IsCellBlocked(cell))
+        if (game.IsCellBlocked(cell))
             continue;
         const int room = roomFrom(cell, taken);
         const int distance = std::min(std::abs(cell.column - worm.foodCell.column),

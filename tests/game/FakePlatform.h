@@ -5,14 +5,24 @@
 #include <string>
 #include <vector>
 
+#include "frmMainForm.h"
 #include "GamePlatform.h"
 #include "WormSegment.h"
 
-// A platform that records what the rules do to it: a log of every call, the
-// board as one character per cell, and the state of each window element.
+// The character a sprite is drawn as in the tests' text boards, shaped like
+// what it shows: heads point, tails name the side the body goes on to (n, e,
+// s, w), corners look like their turn, a blank cell is '.'.
+char spriteChar(Sprite sprite);
+
+// A platform that keeps what the rules did to it: the board as one sprite per
+// cell, the state of every window element and the effects played; and, when
+// asked to, a log of the calls in their order, for the rules that are about order.
 class FakePlatform : public GamePlatform {
 public:
-    FakePlatform(int width = 479, int height = 367);
+    static constexpr int foodCount = frmMainForm::foodPictures.count;
+
+    FakePlatform(int width = frmMainForm::boardInnerWidth,
+                 int height = frmMainForm::boardInnerHeight);
 
     void drawSprite(Sprite sprite, int x, int y) override;
     void clearBoard() override;
@@ -27,31 +37,46 @@ public:
     bool isTimerEnabled(GameTimer timer) const override;
     void setMenuChecked(MenuMark mark, bool checked) override;
     void showMainWindow() override;
-    void playSound(std::string_view name) override;
+    void playSound(SoundEffect effect) override;
     void processEvents() override;
+    void endProgram() override;
 
-    // The board's rows as text: one character per cell (see FakePlatform.cpp).
+    int columns() const { return (width + cellSize - 1) / cellSize; }
+    int rows() const { return (height + cellSize - 1) / cellSize; }
+    // The board's rows as text, one character per cell.
     std::vector<std::string> boardRows() const;
     // The first `rows` rows, `columns` wide, as one string with a line each.
     std::string boardText(int columns, int rows) const;
-    // Pictures whose 32 × 32 square overlaps the visible field.
+    // Pictures whose square overlaps the visible field.
     std::vector<int> visibleFood() const;
+    bool mark(MenuMark which) const { return marks.at(static_cast<std::size_t>(which)); }
     // The calls logged so far; the log starts empty again.
     std::vector<std::string> takeLog();
 
-    int width;
-    int height;
-    std::vector<std::string> log;
-    std::vector<std::vector<char>> cells;
+    const int width;
+    const int height;
+    // Row by row, one sprite per cell; a blank cell holds pNUL.
+    std::vector<Sprite> cells;
+    // Set when something was drawn off the grid of cells.
+    bool strayDrawing = false;
+    // Sprites drawn since the last refresh, which the window does not show yet.
+    int unshownDrawings = 0;
+    int refreshes = 0;
     std::string scoreCaption = "0";
     bool scoreVisible = true;
-    std::array<int, 12> foodLeft {};
-    std::array<int, 12> foodTop {};
+    // The window's pictures start somewhere on the field; start-up parks them.
+    std::array<int, foodCount> foodLeft {};
+    std::array<int, foodCount> foodTop {};
     std::array<bool, 2> timers {};
     std::array<bool, 2> marks {};
     bool shown = false;
-    int refreshes = 0;
-    std::vector<std::string> sounds;
+    bool ended = false;
+    std::vector<SoundEffect> sounds;
     // Runs inside processEvents(), as if those events had been waiting.
     std::function<void()> pendingEvents;
+    bool logCalls = false;
+    std::vector<std::string> log;
+
+private:
+    void note(const std::string& call);
 };

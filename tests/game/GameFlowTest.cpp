@@ -5,7 +5,7 @@
 #include "ScriptedRandom.h"
 #include "WormBuilder.h"
 
-using Log = std::vector<std::string>;
+using Effects = std::vector<SoundEffect>;
 
 class GameFlow : public testing::Test {
 protected:
@@ -22,6 +22,7 @@ protected:
 
     bool timer1() const { return platform.isTimerEnabled(GameTimer::Timer1); }
     bool timer2() const { return platform.isTimerEnabled(GameTimer::Timer2); }
+    const WormState& state() const { return worm.state(); }
 
     FakePlatform platform;
     ScriptedRandom random;
@@ -30,22 +31,25 @@ protected:
 
 TEST_F(GameFlow, startUpShowsTheStartingWormWithSoundOnAndNothingMoving)
 {
+    platform.logCalls = true;
     worm.StartUp();
     EXPECT_EQ(platform.boardText(7, 2), "e---->.\n.......\n");
-    EXPECT_EQ(worm.tailIndex, 0);
-    EXPECT_EQ(worm.headIndex, 5);
-    EXPECT_EQ(worm.heading, headingRight);
-    EXPECT_TRUE(worm.soundEnabled);
-    EXPECT_TRUE(platform.marks.at(0));
-    EXPECT_FALSE(platform.marks.at(1));
-    EXPECT_FALSE(worm.gameRunning);
-    EXPECT_FALSE(worm.gameOverActive);
+    EXPECT_EQ(state().tailIndex, 0);
+    EXPECT_EQ(state().headIndex, 5);
+    EXPECT_EQ(state().heading, headingRight);
+    EXPECT_TRUE(state().soundEnabled);
+    EXPECT_TRUE(platform.mark(MenuMark::Sound));
+    EXPECT_FALSE(platform.mark(MenuMark::Pause));
+    EXPECT_FALSE(state().gameRunning);
+    EXPECT_FALSE(state().gameOverActive);
     EXPECT_FALSE(timer1());
     EXPECT_FALSE(timer2());
     EXPECT_FALSE(platform.scoreVisible);
     EXPECT_TRUE(platform.visibleFood().empty());
     EXPECT_TRUE(platform.sounds.empty());
-    EXPECT_EQ(platform.log.back(), "show");
+    EXPECT_EQ(platform.unshownDrawings, 0);
+    // Shown only once it is ready.
+    EXPECT_EQ(platform.takeLog().back(), "show");
 }
 
 TEST_F(GameFlow, newGameLeavesTheSameWormWhateverWasThereBefore)
@@ -57,25 +61,25 @@ TEST_F(GameFlow, newGameLeavesTheSameWormWhateverWasThereBefore)
         worm.timer1Tick();
     worm.NewGame();
     EXPECT_EQ(platform.boardRows(), first);
-    EXPECT_EQ(worm.headIndex, 5);
-    EXPECT_EQ(worm.growCount, 0);
+    EXPECT_EQ(state().headIndex, 5);
+    EXPECT_EQ(state().growCount, 0);
 }
 
 TEST_F(GameFlow, staleFoodEatenDuringSetupStillLeavesSixCells)
 {
     worm.StartUp();
-    worm.foodCell = {3, 0, 0};
+    arrange(worm).foodCell = {3, 0, 0};
     worm.NewGame();
-    EXPECT_EQ(platform.sounds, Log {"pop"});
-    EXPECT_EQ(wormLength(worm.headIndex, worm.tailIndex), 6);
-    EXPECT_EQ(worm.growCount, 0);
+    EXPECT_EQ(platform.sounds, Effects {SoundEffect::pop});
+    EXPECT_EQ(state().length(), 6);
+    EXPECT_EQ(state().growCount, 0);
     EXPECT_EQ(platform.boardText(7, 1), "e---->.\n");
 }
 
 TEST_F(GameFlow, aKeyDuringSetupsEatingSoundCannotBendTheStartingWorm)
 {
     worm.StartUp();
-    worm.foodCell = {2, 0, 0};
+    arrange(worm).foodCell = {2, 0, 0};
     platform.pendingEvents = [this] { worm.keyDown(modWorm::vkDown); };
     worm.NewGame();
     EXPECT_EQ(platform.boardText(7, 2), "e---->.\n.......\n");
@@ -85,25 +89,34 @@ TEST_F(GameFlow, newStartsTheWormWithOneFoodPicture)
 {
     worm.StartUp();
     worm.newGameCommand();
-    EXPECT_TRUE(worm.gameRunning);
+    EXPECT_TRUE(state().gameRunning);
     EXPECT_TRUE(timer1());
     EXPECT_EQ(platform.visibleFood(), std::vector<int> {6});
 }
 
-TEST_F(GameFlow, killWormSilencesTheFoodEmptiesTheScoreAndStartsTheCount)
+TEST_F(GameFlow, killWormCriesOutFirstThenParksTheFoodEmptiesTheScoreAndStartsTheCount)
 {
     worm.StartUp();
     worm.newGameCommand();
     worm.keyDown(modWorm::vkUp);
-    platform.takeLog();
+    bool stillRunningDuringTheSound = false;
+    platform.pendingEvents = [&] {
+        stillRunningDuringTheSound = state().gameRunning && timer1() && !platform.scoreVisible;
+    };
     worm.timer1Tick();
-    EXPECT_EQ(platform.takeLog(),
-              (Log {"draw pWHX 5,0", "sound oof", "events", "food 6 top 367", "food 6 left 479",
-                    "score \"\"", "Timer1 off", "score shown", "Timer2 on", "refresh"}));
-    EXPECT_FALSE(worm.gameRunning);
-    EXPECT_TRUE(worm.gameOverActive);
-    EXPECT_EQ(worm.scoreTally, 0);
-    EXPECT_EQ(worm.foodCell.column, 13);
+    EXPECT_TRUE(stillRunningDuringTheSound);
+    EXPECT_EQ(platform.sounds, Effects {SoundEffect::oof});
+    EXPECT_EQ(platform.boardText(7, 1), "e----X.\n");
+    EXPECT_TRUE(platform.visibleFood().empty());
+    EXPECT_EQ(platform.scoreCaption, "");
+    EXPECT_TRUE(platform.scoreVisible);
+    EXPECT_FALSE(timer1());
+    EXPECT_TRUE(timer2());
+    EXPECT_EQ(platform.unshownDrawings, 0);
+    EXPECT_FALSE(state().gameRunning);
+    EXPECT_TRUE(state().gameOverActive);
+    EXPECT_EQ(state().scoreTally, 0);
+    EXPECT_EQ(state().foodCell.column, 13);
 }
 
 TEST_F(GameFlow, theCountUpErasesFromTheTailAndEndsOnABlackBoard)
@@ -115,48 +128,47 @@ TEST_F(GameFlow, theCountUpErasesFromTheTailAndEndsOnABlackBoard)
         worm.timer2Tick();
         captions.push_back(platform.scoreCaption);
     }
-    EXPECT_EQ(captions, (Log {"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(captions, (std::vector<std::string> {"1", "2", "3", "4", "5"}));
     EXPECT_FALSE(timer2());
-    EXPECT_FALSE(worm.gameOverActive);
+    EXPECT_FALSE(state().gameOverActive);
     EXPECT_EQ(platform.boardText(30, 1), std::string(30, '.') + "\n");
     EXPECT_TRUE(platform.scoreVisible);
-    EXPECT_EQ(platform.log.back(), "refresh");
+    EXPECT_EQ(platform.unshownDrawings, 0);
 }
 
 TEST_F(GameFlow, eachCountTickDrawsTheNewTail)
 {
     dieAtTheFirstStep();
-    platform.takeLog();
     worm.timer2Tick();
-    EXPECT_EQ(platform.takeLog(),
-              (Log {"score \"1\"", "draw pNUL 0,0", "draw pWTR 1,0", "refresh"}));
+    EXPECT_EQ(platform.boardText(7, 1), ".e---X.\n");
+    EXPECT_EQ(platform.unshownDrawings, 0);
 }
 
 TEST_F(GameFlow, theCountUpCrossesTheRingsWrap)
 {
     worm.StartUp();
     layWorm(worm, 0, 5, "RRRRRRRD", 996);
-    worm.gameRunning = true;
+    arrange(worm).gameRunning = true;
     worm.KillWorm();
     int ticks = 0;
-    while (worm.gameOverActive && ticks < 100) {
+    while (state().gameOverActive && ticks < 100) {
         worm.timer2Tick();
         ++ticks;
     }
     EXPECT_EQ(ticks, 8);
     EXPECT_EQ(platform.scoreCaption, "8");
-    EXPECT_EQ(worm.tailIndex, worm.headIndex);
+    EXPECT_EQ(state().tailIndex, state().headIndex);
 }
 
 TEST_F(GameFlow, newAndPauseAreIgnoredDuringTheCountUp)
 {
     dieAtTheFirstStep();
-    platform.takeLog();
+    platform.logCalls = true;
     worm.newGameCommand();
     worm.pauseCommand();
     worm.keyDown(modWorm::vkDown);
     EXPECT_TRUE(platform.takeLog().empty());
-    EXPECT_EQ(worm.heading, headingUp);
+    EXPECT_EQ(state().heading, headingUp);
     EXPECT_TRUE(timer2());
 }
 
@@ -164,14 +176,14 @@ TEST_F(GameFlow, pauseTwiceResumesAndKeepsTheMarkInStep)
 {
     worm.StartUp();
     worm.pauseCommand();
-    EXPECT_FALSE(platform.marks.at(1)) << "no game yet";
+    EXPECT_FALSE(platform.mark(MenuMark::Pause)) << "no game yet";
     worm.newGameCommand();
     worm.pauseCommand();
     EXPECT_FALSE(timer1());
-    EXPECT_TRUE(platform.marks.at(1));
+    EXPECT_TRUE(platform.mark(MenuMark::Pause));
     worm.pauseCommand();
     EXPECT_TRUE(timer1());
-    EXPECT_FALSE(platform.marks.at(1));
+    EXPECT_FALSE(platform.mark(MenuMark::Pause));
 }
 
 TEST_F(GameFlow, newWhilePausedRunsTheWormAndClearsThePauseMark)
@@ -181,18 +193,18 @@ TEST_F(GameFlow, newWhilePausedRunsTheWormAndClearsThePauseMark)
     worm.pauseCommand();
     worm.newGameCommand();
     EXPECT_TRUE(timer1());
-    EXPECT_FALSE(platform.marks.at(1));
+    EXPECT_FALSE(platform.mark(MenuMark::Pause));
 }
 
 TEST_F(GameFlow, soundFxTogglesTheSettingAndItsMarkTogether)
 {
     worm.StartUp();
     worm.soundCommand();
-    EXPECT_FALSE(worm.soundEnabled);
-    EXPECT_FALSE(platform.marks.at(0));
+    EXPECT_FALSE(state().soundEnabled);
+    EXPECT_FALSE(platform.mark(MenuMark::Sound));
     worm.soundCommand();
-    EXPECT_TRUE(worm.soundEnabled);
-    EXPECT_TRUE(platform.marks.at(0));
+    EXPECT_TRUE(state().soundEnabled);
+    EXPECT_TRUE(platform.mark(MenuMark::Sound));
 }
 
 struct Steer {
@@ -206,9 +218,9 @@ class Steering : public GameFlow, public testing::WithParamInterface<Steer> { };
 TEST_P(Steering, refusesOnlyTheKeyStraightBack)
 {
     worm.StartUp();
-    worm.heading = GetParam().from;
+    arrange(worm).heading = GetParam().from;
     worm.keyDown(GetParam().key);
-    EXPECT_EQ(worm.heading, GetParam().to);
+    EXPECT_EQ(state().heading, GetParam().to);
 }
 
 INSTANTIATE_TEST_SUITE_P(CursorKeys, Steering,
@@ -227,28 +239,48 @@ TEST_F(GameFlow, upThenDownWithinOneTickTurnsUp)
     worm.newGameCommand();
     worm.keyDown(modWorm::vkUp);
     worm.keyDown(modWorm::vkDown);
-    EXPECT_EQ(worm.heading, headingUp);
-    EXPECT_EQ(worm.stepY, -1);
+    EXPECT_EQ(state().heading, headingUp);
+    EXPECT_EQ(state().stepY, -1);
 }
 
 TEST_F(GameFlow, commandsDuringTheEatingSoundWaitAndTicksAreDropped)
 {
     worm.StartUp();
     worm.newGameCommand();
-    worm.foodCell = {6, 0, 0};
+    arrange(worm).foodCell = {6, 0, 0};
     platform.pendingEvents = [this] {
         worm.timer1Tick();
         worm.newGameCommand();
         worm.pauseCommand();
-        EXPECT_EQ(worm.headIndex, 5) << "nothing reset under the step";
+        EXPECT_EQ(state().headIndex, 5) << "nothing reset under the step";
     };
     worm.timer1Tick();
     // The step finished (head at (6, 0)), then New ran, then Pause paused it.
-    EXPECT_EQ(worm.headIndex, 5);
+    EXPECT_EQ(state().headIndex, 5);
     EXPECT_EQ(platform.boardText(7, 1), "e---->.\n");
-    EXPECT_TRUE(worm.gameRunning);
+    EXPECT_TRUE(state().gameRunning);
     EXPECT_FALSE(timer1());
-    EXPECT_TRUE(platform.marks.at(1));
+    EXPECT_TRUE(platform.mark(MenuMark::Pause));
+}
+
+TEST_F(GameFlow, exitEndsTheProgramOnceAStepWaitingInsideTheEatingSoundHasFinished)
+{
+    worm.StartUp();
+    worm.newGameCommand();
+    arrange(worm).foodCell = {6, 0, 0};
+    bool endedInsideTheSound = true;
+    platform.pendingEvents = [&] {
+        worm.exitCommand();
+        endedInsideTheSound = platform.ended;
+    };
+    worm.timer1Tick();
+    EXPECT_FALSE(endedInsideTheSound);
+    EXPECT_TRUE(platform.ended);
+    EXPECT_EQ(state().head().column, 6);
+    worm.soundCommand();
+    platform.ended = false;
+    worm.exitCommand();
+    EXPECT_TRUE(platform.ended) << "at once when nothing waits";
 }
 
 TEST_F(GameFlow, newAndPauseDuringTheDeathSoundFindTheGameOver)
@@ -261,35 +293,29 @@ TEST_F(GameFlow, newAndPauseDuringTheDeathSoundFindTheGameOver)
         worm.pauseCommand();
     };
     worm.timer1Tick();
-    EXPECT_TRUE(worm.gameOverActive);
+    EXPECT_TRUE(state().gameOverActive);
     EXPECT_TRUE(timer2());
-    EXPECT_FALSE(platform.marks.at(1));
+    EXPECT_FALSE(platform.mark(MenuMark::Pause));
     EXPECT_EQ(platform.boardRows().at(0).at(5), 'X');
 }
 
 TEST_F(GameFlow, aWormThatLeavesNoRoomForFoodEndsTheGameWithItsHeadWhole)
 {
     worm.StartUp();
-    worm.gameRunning = true;
+    arrange(worm).gameRunning = true;
     platform.setTimerEnabled(GameTimer::Timer1, true);
-    // Every cell taken but the column the head moves into and three loose cells.
-    std::int16_t slot = 0;
-    for (int row = 0; row < 23; ++row)
-        for (int column = 0; column < 30; ++column)
-            if (!(column == 29 && row > 0) && !(row == 22 && column % 2 == 0)) {
-                worm.segmentRing.at(static_cast<std::size_t>(slot))
-                    = {static_cast<std::int16_t>(column), static_cast<std::int16_t>(row), 2};
-                worm.headIndex = slot++;
-            }
-    worm.tailIndex = 0;
-    worm.segmentRing.at(static_cast<std::size_t>(worm.headIndex)) = {29, 0, 2};
+    // Every cell taken but the column the head moves into and loose cells.
+    fillField(worm, [](int column, int row) {
+        return (column == 29 && row > 0) || (row == 22 && column % 2 == 0);
+    });
+    arrange(worm).segmentRing.at(static_cast<std::size_t>(state().headIndex)) = {29, 0, 2};
     worm.keyDown(modWorm::vkDown);
-    worm.foodCell = {28, 1, 0};
+    arrange(worm).foodCell = {28, 1, 0};
     worm.StepWorm();
     EXPECT_EQ(platform.boardRows().at(1).at(29), 'v');
-    EXPECT_TRUE(worm.gameOverActive);
+    EXPECT_TRUE(state().gameOverActive);
     EXPECT_FALSE(timer1());
     EXPECT_TRUE(timer2());
     EXPECT_TRUE(platform.visibleFood().empty());
-    EXPECT_EQ(platform.sounds, (Log {"pop", "oof"}));
+    EXPECT_EQ(platform.sounds, (Effects {SoundEffect::pop, SoundEffect::oof}));
 }

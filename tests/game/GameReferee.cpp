@@ -5,7 +5,7 @@
 #include <utility>
 
 namespace {
-GameState classify(const modWorm& worm, const GameView& view)
+GameState classify(const WormState& worm, const GameView& view)
 {
     const bool running = worm.gameRunning;
     const bool over = worm.gameOverActive;
@@ -18,7 +18,7 @@ GameState classify(const modWorm& worm, const GameView& view)
     return GameState::Inconsistent;
 }
 
-const WormSegment& segment(const modWorm& worm, std::int16_t index)
+const WormSegment& segment(const WormState& worm, std::int16_t index)
 {
     return worm.segmentRing.at(static_cast<std::size_t>(index));
 }
@@ -46,7 +46,7 @@ std::string stateName(GameState state)
 
 GameReferee::GameReferee(int columns, int rows) : columns(columns), rows(rows) { }
 
-std::vector<std::string> GameReferee::check(const modWorm& worm, const GameView& view)
+std::vector<std::string> GameReferee::check(const WormState& worm, const GameView& view)
 {
     std::vector<std::string> problems;
     const GameState previous = std::exchange(current, classify(worm, view));
@@ -103,7 +103,7 @@ std::vector<std::string> GameReferee::check(const modWorm& worm, const GameView&
     return problems;
 }
 
-void GameReferee::checkWorm(const modWorm& worm, std::vector<std::string>& problems) const
+void GameReferee::checkWorm(const WormState& worm, std::vector<std::string>& problems) const
 {
     const auto heading = static_cast<std::size_t>(worm.heading);
     if (heading < 1 || heading > 4 || worm.stepX != deltaX.at(heading)
@@ -133,7 +133,7 @@ void GameReferee::checkWorm(const modWorm& worm, std::vector<std::string>& probl
     }
 }
 
-void GameReferee::checkFood(const modWorm& worm, const GameView& view,
+void GameReferee::checkFood(const WormState& worm, const GameView& view,
                             std::vector<std::string>& problems) const
 {
     const bool live = current == GameState::Running || current == GameState::Paused;
@@ -160,7 +160,7 @@ void GameReferee::checkFood(const modWorm& worm, const GameView& view,
         problems.push_back("the food block sticks out of the field at " + at(worm.foodCell));
 }
 
-bool GameReferee::crashed(const modWorm& worm) const
+bool GameReferee::crashed(const WormState& worm) const
 {
     // A fatal step leaves the cell it could not enter in the slot after the
     // head, with the heading it tried; that cell was outside the field or on
@@ -183,7 +183,7 @@ bool GameReferee::crashed(const modWorm& worm) const
     return false;
 }
 
-bool GameReferee::anyFreeBlock(const modWorm& worm) const
+bool GameReferee::anyFreeBlock(const WormState& worm) const
 {
     std::vector<bool> taken(static_cast<std::size_t>(columns * rows), false);
     for (std::int16_t index = worm.tailIndex;; index = nextIndex(index)) {
@@ -204,7 +204,7 @@ bool GameReferee::anyFreeBlock(const modWorm& worm) const
     return false;
 }
 
-std::vector<Sprite> GameReferee::expectedCells(const modWorm& worm) const
+std::vector<Sprite> GameReferee::expectedCells(const WormState& worm) const
 {
     std::vector<Sprite> cells(static_cast<std::size_t>(columns * rows), Sprite::pNUL);
     if (current == GameState::Finished)

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "modWorm.h"
+#include "Sprite.h"
+#include "WormState.h"
 
 enum class GameState { Idle, Running, Paused, GameOver, Finished, Inconsistent };
 
@@ -34,15 +35,15 @@ public:
     GameReferee(int columns, int rows);
 
     // Checks the game after one event; returns what is wrong, nothing when all is well.
-    std::vector<std::string> check(const modWorm& worm, const GameView& view);
+    std::vector<std::string> check(const WormState& worm, const GameView& view);
     // The sprite each cell must show now, row by row; a blank cell shows pNUL.
-    std::vector<Sprite> expectedCells(const modWorm& worm) const;
+    std::vector<Sprite> expectedCells(const WormState& worm) const;
 
     GameState state() const { return current; }
     // During the count-up: whether the worm ran into something, rather than
     // filling the field so that no place for food was left.
-    bool crashed(const modWorm& worm) const;
-    bool anyFreeBlock(const modWorm& worm) const;
+    bool crashed(const WormState& worm) const;
+    bool anyFreeBlock(const WormState& worm) const;
 
     int columns;
     int rows;
@@ -51,8 +52,8 @@ public:
     int lastScore = -1;
 
 private:
-    void checkWorm(const modWorm& worm, std::vector<std::string>& problems) const;
-    void checkFood(const modWorm& worm, const GameView& view,
+    void checkWorm(const WormState& worm, std::vector<std::string>& problems) const;
+    void checkFood(const WormState& worm, const GameView& view,
                    std::vector<std::string>& problems) const;
 
     GameState current = GameState::Inconsistent;

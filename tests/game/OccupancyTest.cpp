@@ -33,16 +33,16 @@ TEST_F(Occupancy, blocksTheTailCellEvenThoughTheTailIsAboutToLeaveIt)
     layWorm(worm, 0, 0, "RDL");
     worm.keyDown(modWorm::vkUp);
     worm.StepWorm();
-    EXPECT_TRUE(worm.gameOverActive);
+    EXPECT_TRUE(worm.state().gameOverActive);
     EXPECT_EQ(platform.boardRows().at(1).at(0), 'X');
 }
 
 TEST_F(Occupancy, scansAWrappedWormAndNothingBeyondIt)
 {
     layWorm(worm, 10, 10, "RRRRR", 998);
-    ASSERT_EQ(worm.headIndex, 2);
-    worm.segmentRing.at(997) = cell(20, 20); // stale slots on both sides
-    worm.segmentRing.at(3) = cell(21, 20);
+    ASSERT_EQ(worm.state().headIndex, 2);
+    arrange(worm).segmentRing.at(997) = cell(20, 20); // stale slots on both sides
+    arrange(worm).segmentRing.at(3) = cell(21, 20);
     EXPECT_TRUE(worm.IsCellBlocked(cell(10, 10))); // slot 998
     EXPECT_TRUE(worm.IsCellBlocked(cell(13, 10))); // slot 0
     EXPECT_TRUE(worm.IsCellBlocked(cell(15, 10))); // slot 2, the head

@@ -3,6 +3,8 @@
 #include <array>
 #include <stdexcept>
 
+#include "FakePlatform.h"
+
 namespace {
 std::uint8_t headingOf(char move)
 {
@@ -14,18 +16,16 @@ std::uint8_t headingOf(char move)
     default: throw std::invalid_argument("a move is one of U, R, D, L");
     }
 }
-
-char spriteChar(Sprite sprite)
-{
-    static constexpr std::array<char, spriteCount> chars = {
-        '^', 'v', '<', '>', 'n', 's', 'w', 'e', '7', 'J', 'L', 'r', '|', '-', '.', 'X',
-    };
-    return chars.at(static_cast<std::size_t>(sprite));
-}
 }
 
-void layWorm(modWorm& worm, int column, int row, std::string_view path, int tailSlot)
+WormState& arrange(modWorm& worm)
 {
+    return worm;
+}
+
+void layWorm(modWorm& rules, int column, int row, std::string_view path, int tailSlot)
+{
+    WormState& worm = arrange(rules);
     static constexpr std::array<int, 5> dx = {0, 0, 1, 0, -1};
     static constexpr std::array<int, 5> dy = {0, -1, 0, 1, 0};
     auto slot = static_cast<std::int16_t>(tailSlot);
@@ -54,8 +54,24 @@ void layWorm(modWorm& worm, int column, int row, std::string_view path, int tail
     worm.stepY = static_cast<std::int16_t>(dy.at(arrived));
 }
 
-std::vector<std::string> expectedBoard(const modWorm& worm, int columns, int rows)
+void fillField(modWorm& rules, const std::function<bool(int column, int row)>& isFree)
 {
+    WormState& worm = arrange(rules);
+    std::int16_t slot = 0;
+    for (int row = 0; row < 23; ++row)
+        for (int column = 0; column < 30; ++column)
+            if (!isFree(column, row)) {
+                worm.segmentRing.at(static_cast<std::size_t>(slot))
+                    = {static_cast<std::int16_t>(column), static_cast<std::int16_t>(row),
+                       headingRight};
+                worm.headIndex = slot++;
+            }
+    worm.tailIndex = 0;
+}
+
+std::vector<std::string> expectedBoard(const modWorm& rules, int columns, int rows)
+{
+    const WormState& worm = rules.state();
     std::vector<std::string> board(static_cast<std::size_t>(rows),
                                    std::string(static_cast<std::size_t>(columns), '.'));
     const auto put = [&](const WormSegment& segment, char c) {

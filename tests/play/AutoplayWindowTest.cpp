@@ -63,10 +63,10 @@ TEST_P(WindowAutoplay, aWholeGameShowsTheRulesExactlyAndRepaintsOnlyWhatChanged)
     ASSERT_NO_FATAL_FAILURE(settle("F2"));
     ASSERT_EQ(referee.rules.state(), GameState::Running);
     paints.take();
-    const modWorm& worm = window.game();
+    const WormState& worm = window.game().state();
     int steps = 0;
     while (referee.rules.state() == GameState::Running) {
-        if (const int key = bot.chooseKey(worm))
+        if (const int key = bot.chooseKey(window.game()))
             QTest::keyClick(&window, qtKey(key));
         const WormSegment food = worm.foodCell;
         const int picture = worm.foodPicture;

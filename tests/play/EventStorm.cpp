@@ -118,13 +118,13 @@ int EventStorm::runInEventLoop(Action action)
 
 EventStorm::Action EventStorm::drawAction()
 {
-    const modWorm& worm = window.game();
+    const WormState& worm = window.game().state();
     // Steps that eat or crash play a sound and wait for events: crowd them.
     if (worm.gameRunning && !worm.gameOverActive) {
         const WormSegment& head = worm.segmentRing.at(static_cast<std::size_t>(worm.headIndex));
         const WormSegment next {static_cast<std::int16_t>(head.column + worm.stepX),
                                 static_cast<std::int16_t>(head.row + worm.stepY), 0};
-        if ((worm.HitsFood(next) || worm.IsCellBlocked(next)) && dice() % 4 != 0)
+        if ((window.game().HitsFood(next) || window.game().IsCellBlocked(next)) && dice() % 4 != 0)
             return Action::burstThenTick1;
     }
     const auto roll = static_cast<int>(dice() % 1000);

@@ -51,7 +51,7 @@ GameView WindowReferee::view() const
 
 std::vector<std::string> WindowReferee::check()
 {
-    modWorm& worm = window.game();
+    const WormState& worm = window.game().state();
     auto problems = rules.check(worm, view());
     const QImage& expected = render(rules.expectedCells(worm));
     const QImage& shown = window.board()->image();

@@ -10,6 +10,7 @@
 #include <QTextLayout>
 
 #include "frmHelp.h"
+#include "HelpText.h"
 #include "OpenWindows.h"
 
 namespace {
@@ -48,7 +49,7 @@ protected:
 
 TEST(InstructionsText, isThreeParagraphsAndGoodLuckJoinedByCrLfWithNoBreakAtTheEnd)
 {
-    const QString instructions = frmHelp::instructionsText();
+    const QString instructions = QString::fromLatin1(HelpText::instructions);
     EXPECT_TRUE(instructions.startsWith("The worm needs to be fed"));
     EXPECT_TRUE(instructions.endsWith("itself.\r\n\r\nGood Luck."));
     EXPECT_EQ(instructions.split("\r\n"), paragraphs);
@@ -58,9 +59,6 @@ TEST(InstructionsText, isThreeParagraphsAndGoodLuckJoinedByCrLfWithNoBreakAtTheE
 
 TEST_F(HelpWindow, showsTheInstructionsAsParagraphsUnderItsHeading)
 {
-    EXPECT_EQ(window->windowTitle(), "How to Play");
-    EXPECT_EQ(window->size(), QSize(303, 272));
-    EXPECT_EQ(window->findChild<QLabel*>("Label1")->text(), "How to play Vermilo");
     QStringList shown;
     for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next())
         shown << block.text();

@@ -59,7 +59,7 @@ TEST_F(MainWindow, onlyThePauseCommandDecidesItsMark)
     EXPECT_FALSE(action("mnuOptionsPause")->isChecked());
     action("mnuOptionsSound")->trigger();
     EXPECT_FALSE(action("mnuOptionsSound")->isChecked());
-    EXPECT_FALSE(window.game().soundEnabled);
+    EXPECT_FALSE(window.game().state().soundEnabled);
 }
 
 TEST_F(MainWindow, aParkedFoodPictureShowsNoPixel)
@@ -83,11 +83,11 @@ TEST_F(MainWindow, drawsTheStartingWormIntoTheBoardsImage)
 TEST_F(MainWindow, cursorKeysSteerWithOrWithoutModifiers)
 {
     QTest::keyClick(&window, Qt::Key_Up);
-    EXPECT_EQ(window.game().heading, 1);
+    EXPECT_EQ(window.game().state().heading, 1);
     QTest::keyClick(&window, Qt::Key_Left, Qt::ShiftModifier);
-    EXPECT_EQ(window.game().heading, 4);
+    EXPECT_EQ(window.game().state().heading, 4);
     QTest::keyClick(&window, Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(window.game().heading, 3);
+    EXPECT_EQ(window.game().state().heading, 3);
 }
 
 TEST_F(MainWindow, runsBothTimersEveryHundredMillisecondsPrecisely)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "frmAbout.h"
+#include "frmAboutForm.h"
 #include "WindowProbe.h"
 
 using namespace std::chrono_literals;
@@ -52,12 +53,9 @@ protected:
         // The real pointer waits in a corner, away from every window.
         SetCursorPos(1279, 1023);
         main = makeMainWindow({120, 90, 497, 437});
-        originalOpener = frmAbout::openAddress;
-        frmAbout::openAddress = [this](const wchar_t* address) { opened.emplace_back(address); };
     }
     void TearDown() override
     {
-        frmAbout::openAddress = originalOpener;
         if (frmAbout::window())
             DestroyWindow(frmAbout::window());
         DestroyWindow(main);
@@ -66,13 +64,17 @@ protected:
 
     HWND open()
     {
-        frmAbout::open(GetModuleHandleW(nullptr), main,
+        frmAbout::open(GetModuleHandleW(nullptr), main, browser,
                        IconHandle(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION))), makeBanner());
         about = frmAbout::window();
         if (!about || !pumpUntil([this] { return IsWindowVisible(about) != FALSE; }))
             return nullptr;
-        link = GetDlgItem(about, frmAbout::idtxtURL);
+        link = item(frmAboutForm::txtURL);
         return about;
+    }
+    HWND item(const Form::Element& element) const
+    {
+        return controlOf(about, frmAboutForm::form, element);
     }
 
     void pointAt(int x, int y) { SendMessageW(link, WM_MOUSEMOVE, 0, at(x, y)); }
@@ -81,8 +83,10 @@ protected:
     HWND main = nullptr;
     HWND about = nullptr;
     HWND link = nullptr;
-    std::function<void(const wchar_t*)> originalOpener;
     std::vector<std::wstring> opened;
+    // Stands in for the system's browser.
+    frmAbout::AddressOpener browser
+        = [this](const wchar_t* address) { opened.emplace_back(address); };
 };
 
 TEST_F(AboutWindow, namesTheGameAndItsVersionAndOffersTheLinkInPlace)
@@ -91,21 +95,10 @@ TEST_F(AboutWindow, namesTheGameAndItsVersionAndOffersTheLinkInPlace)
     EXPECT_EQ(GetWindow(about, GW_OWNER), nullptr);
     EXPECT_EQ(GetWindowLongPtrW(about, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
     EXPECT_NE(SendMessageW(about, WM_GETICON, ICON_BIG, 0), 0);
-    EXPECT_EQ(textOf(about), L"About Vermilo");
-    EXPECT_EQ(clientOf(about), (Bounds {0, 0, 329, 288}));
-
-    const auto item = [this](int id) { return GetDlgItem(about, id); };
-    EXPECT_EQ(placeOf(item(frmAbout::idImage1)), (Bounds {16, 16, 32, 32}));
-    EXPECT_EQ(placeOf(item(frmAbout::idlblTitle)), (Bounds {72, 8, 251, 32}));
-    EXPECT_EQ(placeOf(item(frmAbout::idlblVersion)), (Bounds {72, 56, 185, 17}));
-    EXPECT_EQ(placeOf(item(frmAbout::idPicture1)), (Bounds {8, 120, 313, 95}));
-    EXPECT_EQ(clientOf(item(frmAbout::idPicture1)), (Bounds {0, 0, 309, 91}));
-    EXPECT_EQ(placeOf(link), (Bounds {80, 224, 161, 17}));
-    EXPECT_EQ(placeOf(item(frmAbout::idcmdCancel)), (Bounds {128, 256, 65, 25}));
-
-    EXPECT_EQ(textOf(item(frmAbout::idlblTitle)), L"Vermilo");
-    EXPECT_EQ(textOf(item(frmAbout::idlblVersion)), L"Version: 1.1.3");
-    EXPECT_EQ(textOf(link), L"https://vermilo.example/");
+    EXPECT_EQ(layoutDifference(about, frmAboutForm::form), "");
+    // The banner fits inside its box's sunken edge.
+    EXPECT_EQ(clientOf(item(frmAboutForm::Picture1)), (Bounds {0, 0, 309, 91}));
+    EXPECT_EQ(textOf(item(frmAboutForm::lblVersion)), L"Version: 1.1.3");
     EXPECT_NE(GetWindowLongPtrW(link, GWL_STYLE) & ES_READONLY, 0);
     EXPECT_EQ(linkColour(), blue);
     LOGFONTW font {};
@@ -115,11 +108,11 @@ TEST_F(AboutWindow, namesTheGameAndItsVersionAndOffersTheLinkInPlace)
 
 TEST_F(AboutWindow, opensWithBlankPicturesWhenTheProgramCarriesNone)
 {
-    frmAbout::open(GetModuleHandleW(nullptr), main);
+    frmAbout::open(GetModuleHandleW(nullptr), main, browser);
     about = frmAbout::window();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(pumpUntil([this] { return IsWindowVisible(about) != FALSE; }));
-    EXPECT_EQ(placeOf(GetDlgItem(about, frmAbout::idPicture1)), (Bounds {8, 120, 313, 95}));
+    EXPECT_EQ(placeOf(item(frmAboutForm::Picture1)), (Bounds {8, 120, 313, 95}));
 }
 
 class AboutWindowOverMain : public AboutWindow, public testing::WithParamInterface<Bounds> { };
@@ -187,9 +180,8 @@ TEST_P(AboutWindowLink, turnsRedAndHoldsTheMouseOnlyWhileThePointerIsOnIt)
 
 // The field is 161 by 17 pixels; its right and bottom edges count as on it.
 INSTANTIATE_TEST_SUITE_P(Positions, AboutWindowLink,
-                         testing::Values(Pointer {161, 17, true}, Pointer {0, 0, true},
-                                         Pointer {162, 8, false}, Pointer {40, 18, false},
-                                         Pointer {-1, 8, false}, Pointer {40, -1, false}));
+                         testing::Values(Pointer {161, 17, true}, Pointer {162, 8, false},
+                                         Pointer {40, -1, false}));
 
 TEST_F(AboutWindow, goesBackToRestWhenAnotherWindowTakesTheMouse)
 {
@@ -238,7 +230,13 @@ INSTANTIATE_TEST_SUITE_P(
                              {{WM_LBUTTONDOWN, at(40, 8)},
                               {WM_MOUSEMOVE, at(40, 60)},
                               {WM_LBUTTONUP, at(40, 60)}},
-                             0}),
+                             0},
+                    Gesture {"PressLeaveAndComeBack",
+                             {{WM_LBUTTONDOWN, at(40, 8)},
+                              {WM_MOUSEMOVE, at(40, 60)},
+                              {WM_MOUSEMOVE, at(40, 8)},
+                              {WM_LBUTTONUP, at(40, 8)}},
+                             1}),
     [](const testing::TestParamInfo<Gesture>& gesture) { return std::string(gesture.param.name); });
 
 enum class Dismissal { Escape, Enter, ClickOk, CloseBox };
@@ -250,7 +248,7 @@ TEST_P(AboutWindowDismissal, closesAndGivesTheMouseBackWhileTheLinkIsLit)
     ASSERT_NE(open(), nullptr);
     pointAt(40, 8);
     ASSERT_EQ(GetCapture(), link);
-    HWND ok = GetDlgItem(about, frmAbout::idcmdCancel);
+    HWND ok = item(frmAboutForm::cmdCancel);
     switch (GetParam()) {
     case Dismissal::Escape: pressKey(ok, VK_ESCAPE); break;
     case Dismissal::Enter: pressKey(ok, VK_RETURN); break;

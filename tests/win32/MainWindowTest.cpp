@@ -5,14 +5,16 @@
 #include <iterator>
 #include <windows.h>
 
+#include "FormBuilder.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "frmMain.h"
-#include "resource.h"
 #include "ScreenScale.h"
 #include "ScriptedRandom.h"
 #include "SoundResources.h"
 #include "WindowChecks.h"
+
+using Form::Command;
 
 namespace {
 constexpr int columns = 30;
@@ -36,12 +38,26 @@ protected:
         PostMessageW(target, WM_KEYDOWN, key, 1);
         window.handleWaitingEvents();
     }
-    void choose(UINT command) { SendMessageW(window.window(), WM_COMMAND, command, 0); }
+    void choose(Form::Command command)
+    {
+        SendMessageW(window.window(), WM_COMMAND, FormBuilder::commandId(command), 0);
+    }
+    // Lets the program's own loop run, its timers included, until `done` holds.
+    bool waitUntil(const std::function<bool()>& done)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!done() && std::chrono::steady_clock::now() < deadline) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            window.handleWaitingEvents();
+        }
+        return done();
+    }
+    const WormState& game() const { return window.game().state(); }
     // What is wrong with the window against the rules, the board's pixels included.
     std::string problems()
     {
         std::string found;
-        for (const std::string& problem : referee.check(window.game(), viewOf(window)))
+        for (const std::string& problem : referee.check(window.game().state(), viewOf(window)))
             found += problem + "\n";
         return found + boardDifference(window, referee);
     }
@@ -93,15 +109,14 @@ TEST_F(MainWindow, menusHaveTheirCaptionsSeparatorsAndShortcutKeys)
               L"&Game|&New\tF2|-|E&xit|&Options|&Sound FX|&Pause\tCtrl+P|"
               L"&Help|&Instructions|-|&About|");
 
-    HACCEL table = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDA_MAIN));
     ACCEL keys[4] {};
-    ASSERT_EQ(CopyAcceleratorTableW(table, keys, 4), 2);
+    ASSERT_EQ(CopyAcceleratorTableW(window.shortcuts(), keys, 4), 2);
     EXPECT_EQ(keys[0].key, VK_F2);
     EXPECT_EQ(keys[0].fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT), FVIRTKEY);
-    EXPECT_EQ(keys[0].cmd, IDM_GAME_NEW);
+    EXPECT_EQ(keys[0].cmd, FormBuilder::commandId(Form::Command::GameNew));
     EXPECT_EQ(keys[1].key, 'P');
     EXPECT_EQ(keys[1].fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT), FVIRTKEY | FCONTROL);
-    EXPECT_EQ(keys[1].cmd, IDM_OPTIONS_PAUSE);
+    EXPECT_EQ(keys[1].cmd, FormBuilder::commandId(Form::Command::OptionsPause));
 }
 
 TEST_F(MainWindow, boardShowsWhatTheRulesDrewAfterStartUpNewGameAndSteering)
@@ -109,74 +124,65 @@ TEST_F(MainWindow, boardShowsWhatTheRulesDrewAfterStartUpNewGameAndSteering)
     EXPECT_EQ(problems(), "");
 
     pressKey(window.window(), VK_F2);
-    ASSERT_TRUE(window.game().gameRunning);
+    ASSERT_TRUE(game().gameRunning);
     EXPECT_EQ(problems(), "");
 
     // Keys sent to the board reach the game too.
     pressKey(window.board().window(), VK_DOWN);
-    EXPECT_EQ(window.game().heading, 3);
+    EXPECT_EQ(game().heading, 3);
     // Let the real timer move the worm three cells down the field.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (window.game().segmentRing.at(static_cast<std::size_t>(window.game().headIndex)).row < 3
-           && std::chrono::steady_clock::now() < deadline) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        window.handleWaitingEvents();
-    }
-    EXPECT_EQ(window.game().segmentRing.at(static_cast<std::size_t>(window.game().headIndex)).row,
-              3);
+    EXPECT_TRUE(waitUntil([this] { return game().head().row >= 3; }));
+    EXPECT_EQ(game().head().row, 3);
     EXPECT_EQ(problems(), "");
 }
 
 TEST_F(MainWindow, menuMarksFollowEveryGameState)
 {
     // Idle: sound on, and Pause has nothing to pause.
-    EXPECT_TRUE(isChecked(window.menu(), IDM_OPTIONS_SOUND));
-    choose(IDM_OPTIONS_PAUSE);
-    EXPECT_FALSE(isChecked(window.menu(), IDM_OPTIONS_PAUSE));
-    choose(IDM_OPTIONS_SOUND);
-    EXPECT_FALSE(isChecked(window.menu(), IDM_OPTIONS_SOUND));
-    choose(IDM_OPTIONS_SOUND);
-    EXPECT_TRUE(isChecked(window.menu(), IDM_OPTIONS_SOUND));
+    EXPECT_TRUE(isChecked(window.menu(), Command::OptionsSound));
+    choose(Command::OptionsPause);
+    EXPECT_FALSE(isChecked(window.menu(), Command::OptionsPause));
+    choose(Command::OptionsSound);
+    EXPECT_FALSE(isChecked(window.menu(), Command::OptionsSound));
+    choose(Command::OptionsSound);
+    EXPECT_TRUE(isChecked(window.menu(), Command::OptionsSound));
 
-    choose(IDM_GAME_NEW);
-    choose(IDM_OPTIONS_PAUSE);
-    EXPECT_TRUE(isChecked(window.menu(), IDM_OPTIONS_PAUSE));
+    choose(Command::GameNew);
+    choose(Command::OptionsPause);
+    EXPECT_TRUE(isChecked(window.menu(), Command::OptionsPause));
     EXPECT_FALSE(window.timer(GameTimer::Timer1).isEnabled());
-    choose(IDM_OPTIONS_PAUSE);
-    EXPECT_FALSE(isChecked(window.menu(), IDM_OPTIONS_PAUSE));
+    choose(Command::OptionsPause);
+    EXPECT_FALSE(isChecked(window.menu(), Command::OptionsPause));
     EXPECT_EQ(problems(), "");
 
     // Into the top wall: the count-up runs, and Pause leaves it alone.
-    window.game().keyDown(modWorm::vkUp);
-    window.game().timer1Tick();
-    ASSERT_TRUE(window.game().gameOverActive);
-    choose(IDM_OPTIONS_PAUSE);
-    EXPECT_FALSE(isChecked(window.menu(), IDM_OPTIONS_PAUSE));
+    pressKey(window.window(), VK_UP);
+    ASSERT_TRUE(waitUntil([this] { return game().gameOverActive; }));
+    choose(Command::OptionsPause);
+    EXPECT_FALSE(isChecked(window.menu(), Command::OptionsPause));
     EXPECT_TRUE(window.timer(GameTimer::Timer2).isEnabled());
     EXPECT_EQ(problems(), "");
 
-    while (window.game().gameOverActive)
-        window.game().timer2Tick();
-    choose(IDM_OPTIONS_PAUSE);
-    EXPECT_FALSE(isChecked(window.menu(), IDM_OPTIONS_PAUSE));
-    EXPECT_TRUE(isChecked(window.menu(), IDM_OPTIONS_SOUND));
+    ASSERT_TRUE(waitUntil([this] { return !game().gameOverActive; }));
+    choose(Command::OptionsPause);
+    EXPECT_FALSE(isChecked(window.menu(), Command::OptionsPause));
+    EXPECT_TRUE(isChecked(window.menu(), Command::OptionsSound));
     EXPECT_EQ(problems(), "");
     EXPECT_TRUE(window.scoreLabel().isVisible());
 }
 
-TEST(WindowsResources, soundsAreFoundWhateverTheLetterCase)
+TEST(WindowsResources, eachSoundIsTheWaveFileOfItsName)
 {
     const SoundResources sounds(GetModuleHandleW(nullptr));
-    for (const char* name : {"POP", "OOF"}) {
+    for (const SoundEffect effect : {SoundEffect::pop, SoundEffect::oof}) {
+        const std::string name = soundEffectName(effect);
         std::ifstream file(std::string(VERMILO_SOUNDS) + "/" + name + ".wav", std::ios::binary);
         const std::string stored {std::istreambuf_iterator<char>(file), {}};
         ASSERT_FALSE(stored.empty()) << name;
-        const auto* image = static_cast<const char*>(sounds.find(name));
+        const auto* image = static_cast<const char*>(sounds.find(effect));
         ASSERT_NE(image, nullptr) << name;
         EXPECT_EQ(std::string(image, stored.size()), stored) << name;
     }
-    EXPECT_EQ(sounds.find("pop"), sounds.find("POP"));
-    EXPECT_EQ(sounds.find("bark"), nullptr);
 }
 
 TEST(WindowsResources, scoreIsWrittenInTheEmbeddedBoldOcrFace)
@@ -270,17 +276,17 @@ TEST(ProgramManifest, asksForPerMonitorDensityAndCommonControlsSix)
 
 TEST_F(MainWindow, helpWindowsOpenFromTheMenuAndKeepTheirKeysToThemselves)
 {
-    choose(IDM_HELP_ABOUT);
+    choose(Command::HelpAbout);
     ASSERT_NE(frmAbout::window(), nullptr);
     DestroyWindow(frmAbout::window());
-    choose(IDM_HELP_INSTRUCT);
+    choose(Command::HelpInstruct);
     HWND help = frmHelp::window();
     ASSERT_NE(help, nullptr);
 
     // A cursor key in the instructions window leaves the worm's heading alone,
     // and Esc there closes that window through the program's own loop.
     pressKey(help, VK_UP);
-    EXPECT_EQ(window.game().heading, 2);
+    EXPECT_EQ(game().heading, 2);
     pressKey(help, VK_ESCAPE);
     EXPECT_EQ(frmHelp::window(), nullptr);
     EXPECT_TRUE(IsWindow(window.window()));

@@ -1,7 +1,7 @@
 #include "WindowChecks.h"
 
+#include "FormBuilder.h"
 #include "frmMain.h"
-#include "resource.h"
 
 namespace {
 // The sixteen sprites as 0x00RRGGBB pixels, top row first, read from assets/bitmaps.
@@ -37,8 +37,8 @@ GameView viewOf(const frmMain& window)
     view.scoreVisible = window.scoreLabel().isVisible();
     const std::wstring& caption = window.scoreLabel().caption();
     view.scoreCaption.assign(caption.begin(), caption.end());
-    view.soundMark = isChecked(window.menu(), IDM_OPTIONS_SOUND);
-    view.pauseMark = isChecked(window.menu(), IDM_OPTIONS_PAUSE);
+    view.soundMark = isChecked(window.menu(), Form::Command::OptionsSound);
+    view.pauseMark = isChecked(window.menu(), Form::Command::OptionsPause);
     const int width = window.board().innerWidth();
     const int height = window.board().innerHeight();
     for (int i = 0; i < PictureResources::foodCount; ++i) {
@@ -50,9 +50,9 @@ GameView viewOf(const frmMain& window)
     return view;
 }
 
-bool isChecked(HMENU menu, UINT id)
+bool isChecked(HMENU menu, Form::Command command)
 {
-    return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    return (GetMenuState(menu, FormBuilder::commandId(command), MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
 std::string boardDifference(const frmMain& window, const GameReferee& referee)
@@ -60,7 +60,7 @@ std::string boardDifference(const frmMain& window, const GameReferee& referee)
     static const auto sprites = spritePixels();
     const int width = window.board().innerWidth();
     const int height = window.board().innerHeight();
-    const std::vector<Sprite> cells = referee.expectedCells(window.game());
+    const std::vector<Sprite> cells = referee.expectedCells(window.game().state());
     const std::uint32_t* shown = window.board().pixels();
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {

@@ -5,6 +5,7 @@
 #include <vector>
 #include <windows.h>
 
+#include "Form.h"
 #include "GameReferee.h"
 
 class frmMain;
@@ -12,8 +13,8 @@ class frmMain;
 // What the Windows main window shows, in the terms the rules' referee compares.
 GameView viewOf(const frmMain& window);
 
-// Whether the menu item is checked.
-bool isChecked(HMENU menu, UINT id);
+// Whether the menu item of that command is checked.
+bool isChecked(HMENU menu, Form::Command command);
 
 // The board as the rules say it must look, drawn from the committed bitmap
 // files rather than from the program's resources, and compared pixel for pixel

@@ -1,8 +1,12 @@
 #include "WindowProbe.h"
 
+#include <sstream>
+
+#include "FormBuilder.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "GdiHandles.h"
+#include "WideText.h"
 
 std::ostream& operator<<(std::ostream& out, const Bounds& bounds)
 {
@@ -88,4 +92,30 @@ void pressKey(HWND control, WPARAM key)
     SetFocus(control);
     PostMessageW(control, WM_KEYDOWN, key, 1);
     PostMessageW(control, WM_KEYUP, key, 1 | (3u << 30));
+}
+
+HWND controlOf(HWND window, const Form::Window& form, const Form::Element& element)
+{
+    return GetDlgItem(window, FormBuilder::controlId(form, element.name));
+}
+
+std::string layoutDifference(HWND window, const Form::Window& form)
+{
+    std::ostringstream found;
+    if (textOf(window) != widen(form.caption))
+        found << "the caption differs\n";
+    if (clientOf(window) != Bounds {0, 0, form.clientWidth, form.clientHeight})
+        found << "the client area is " << clientOf(window) << "\n";
+    for (const Form::Element& element : form.elements) {
+        if (element.kind == Form::Kind::Shape)
+            continue;
+        HWND control = controlOf(window, form, element);
+        const Form::Rect& at = element.bounds;
+        if (placeOf(control) != Bounds {at.left, at.top, at.width, at.height})
+            found << element.name << " lies at " << placeOf(control) << "\n";
+        // The version line is written when the window opens.
+        if (*element.text && textOf(control) != widen(element.text))
+            found << element.name << " reads otherwise\n";
+    }
+    return found.str();
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <windows.h>
 
+#include "Form.h"
+
 // A window's place or a control's place in its parent's client area.
 struct Bounds {
     int left;
@@ -35,3 +37,8 @@ int windowsOfClass(const wchar_t* className);
 COLORREF paintedTextColour(HWND window, HWND control);
 // Posts a key press to a control, as the keyboard would, after giving it the focus.
 void pressKey(HWND control, WPARAM key);
+// The control a row of a window's table was built as.
+HWND controlOf(HWND window, const Form::Window& form, const Form::Element& element);
+// Where the built window differs from its table: its caption, its client size,
+// and each control's place and text; empty when it does not.
+std::string layoutDifference(HWND window, const Form::Window& form);
