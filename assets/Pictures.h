@@ -36,9 +36,7 @@ public:
     static constexpr QSize foodSize {frmMainForm::foodPictures.width,
                                      frmMainForm::foodPictures.height};
     // The banner fills the about window's picture box inside its edge.
-    static constexpr QSize bannerSize {
-        frmAboutForm::Picture1.bounds.width - 2 * frmAboutForm::pictureEdge,
-        frmAboutForm::Picture1.bounds.height - 2 * frmAboutForm::pictureEdge};
+    static constexpr QSize bannerSize {frmAboutForm::banner.width, frmAboutForm::banner.height};
 
     // Where each picture lies below the root.
     static QString spritePath(Sprite sprite);

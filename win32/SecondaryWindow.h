@@ -1,14 +1,13 @@
 #pragma once
 
-#include <cstring>
 #include <memory>
-#include <string>
 #include <windows.h>
 
 #include "Controls.h"
 #include "Form.h"
 #include "FormBuilder.h"
 #include "ProgramWindows.h"
+#include "WideText.h"
 
 // What the game's two small windows share: each exists at most once, stands
 // alone with no owner, takes Enter, Esc and Tab as a dialog does with its
@@ -47,8 +46,7 @@ protected:
     void createWindow(HINSTANCE instance, const wchar_t* className, const Form::Window& form)
     {
         registerWindowClass(instance, className, windowProcedure);
-        const std::wstring caption(form.caption, form.caption + std::strlen(form.caption));
-        CreateWindowExW(0, className, caption.c_str(), FormBuilder::windowStyle(form),
+        CreateWindowExW(0, className, widen(form.caption).c_str(), FormBuilder::windowStyle(form),
                         CW_USEDEFAULT, CW_USEDEFAULT, form.clientWidth, form.clientHeight, nullptr,
                         nullptr, instance, static_cast<Window*>(this));
     }

@@ -26,9 +26,7 @@ public:
     static constexpr SIZE foodSize {frmMainForm::foodPictures.width,
                                     frmMainForm::foodPictures.height};
     // The banner fills the about window's picture box inside its edge.
-    static constexpr SIZE bannerSize {
-        frmAboutForm::Picture1.bounds.width - 2 * frmAboutForm::pictureEdge,
-        frmAboutForm::Picture1.bounds.height - 2 * frmAboutForm::pictureEdge};
+    static constexpr SIZE bannerSize {frmAboutForm::banner.width, frmAboutForm::banner.height};
 
 private:
     static BitmapHandle load(HINSTANCE module, int id, SIZE size);

@@ -51,6 +51,8 @@ inline constexpr Element Picture1 {
     .picture = Picture::Banner,
 };
 inline constexpr int pictureEdge = 2;
+inline constexpr Rect banner {0, 0, Picture1.bounds.width - 2 * pictureEdge,
+                              Picture1.bounds.height - 2 * pictureEdge};
 
 inline constexpr Element txtURL {
     .kind = Kind::Link,
