@@ -98,7 +98,7 @@ void TickProbe::afterTimer1Tick()
     // A long enough worm is left to run into a wall, so the count-up comes.
     if (wormLength(worm.headIndex, worm.tailIndex) >= longEnough)
         return;
-    if (const int key = bot.chooseKey(worm)) {
+    if (const int key = bot.chooseKey(window.game())) {
         QKeyEvent press(QEvent::KeyPress, qtKey(key), Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &press);
     }
