@@ -73,6 +73,9 @@ frmMain::frmMain(HINSTANCE instance, RandomSource& random)
 
 frmMain::~frmMain()
 {
+    // The instructions and about windows end with the game.
+    frmHelp::close();
+    frmAbout::close();
     if (hwnd)
         DestroyWindow(hwnd);
 }
