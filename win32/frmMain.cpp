@@ -154,8 +154,10 @@ bool frmMain::preTranslate(MSG& msg)
     if (!isMainOrChild(msg.hwnd))
         return frmHelp::preTranslate(msg) || frmAbout::preTranslate(msg);
     // The window sees every key before the control that has the focus, and
-    // the key goes on unchanged.
-    if (msg.message == WM_KEYDOWN)
+    // the key goes on unchanged. Modifiers do not matter: with Alt held a key
+    // comes as a system key, which still steers, and a menu's letter still
+    // opens its menu.
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)
         Form_KeyDown(static_cast<int>(msg.wParam));
     return accelerators && TranslateAcceleratorW(hwnd, accelerators, &msg);
 }

@@ -30,10 +30,11 @@ protected:
     }
 
     // Puts a key press in the queue of one of the program's windows and lets
-    // the program's own loop take it, as it takes the player's keys.
-    void pressKey(HWND target, WPARAM key)
+    // the program's own loop take it, as it takes the player's keys. With Alt
+    // held it comes as a system key.
+    void pressKey(HWND target, WPARAM key, bool alt = false)
     {
-        PostMessageW(target, WM_KEYDOWN, key, 1);
+        PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, alt ? 1 | (1 << 29) : 1);
         window.handleWaitingEvents();
     }
     void choose(UINT command) { SendMessageW(window.window(), WM_COMMAND, command, 0); }
@@ -112,8 +113,8 @@ TEST_F(MainWindow, boardShowsWhatTheRulesDrewAfterStartUpNewGameAndSteering)
     ASSERT_TRUE(window.game().gameRunning);
     EXPECT_EQ(problems(), "");
 
-    // Keys sent to the board reach the game too.
-    pressKey(window.board().window(), VK_DOWN);
+    // Keys sent to the board reach the game too, and Alt held does not matter.
+    pressKey(window.board().window(), VK_DOWN, true);
     EXPECT_EQ(window.game().heading, 3);
     // Let the real timer move the worm three cells down the field.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
