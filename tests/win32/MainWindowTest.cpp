@@ -180,8 +180,11 @@ TEST(WindowsResources, soundsAreFoundWhateverTheLetterCase)
     EXPECT_EQ(sounds.find("bark"), nullptr);
 }
 
-TEST(WindowsResources, scoreIsWrittenInTheEmbeddedBoldOcrFace)
+TEST(WindowsResources, scoreIsWrittenInAnInstalledOcrAFirstThenInTheEmbeddedBoldFace)
 {
+    EXPECT_STREQ(ScoreFont::familyFor(true, true), L"OCR A Extended");
+    EXPECT_STREQ(ScoreFont::familyFor(false, false), L"Courier New");
+    // Wine has no OCR A Extended of its own.
     const ScoreFont font(GetModuleHandleW(nullptr));
     ASSERT_TRUE(font.isEmbedded());
     FontHandle face = font.create(96);
