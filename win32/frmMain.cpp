@@ -25,10 +25,6 @@ constexpr RECT scoreArea {0, 136, 481, 136 + 113};
 // 72 points at 96 dots per inch.
 constexpr int scorePixels = 96;
 constexpr UINT standardDpi = 96;
-// While a menu is open or the window is dragged, the system's own loop runs,
-// and this timer looks at the game's timers for it.
-constexpr UINT_PTR modalLoopTimer = 1;
-constexpr UINT modalLoopCheck = 10;
 
 void registerClass(HINSTANCE instance)
 {
@@ -67,8 +63,15 @@ frmMain::frmMain(HINSTANCE instance, RandomSource& random)
     applyScale(GetDpiForWindow(hwnd), nullptr);
 
     loop.setPreTranslation([this](MSG& msg) { return preTranslate(msg); });
-    loop.addWaitable(Timer1.handle(), [this] { worm.timer1Tick(); });
-    loop.addWaitable(Timer2.handle(), [this] { worm.timer2Tick(); });
+    // A tick the relay passed on after its timer was stopped is not one.
+    loop.addWaitable(Timer1.handle(), [this] {
+        if (Timer1.isEnabled())
+            worm.timer1Tick();
+    });
+    loop.addWaitable(Timer2.handle(), [this] {
+        if (Timer2.isEnabled())
+            worm.timer2Tick();
+    });
 }
 
 frmMain::~frmMain()
@@ -173,14 +176,6 @@ LRESULT frmMain::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE: onClose(); return 0;
-    case WM_ENTERMENULOOP:
-    case WM_ENTERSIZEMOVE: onModalLoop(true); break;
-    case WM_EXITMENULOOP:
-    case WM_EXITSIZEMOVE: onModalLoop(false); break;
-    case WM_TIMER:
-        if (wParam == modalLoopTimer)
-            loop.handleSignals();
-        return 0;
     case WM_DESTROY: endProgramIfLastWindow(window); return 0;
     case WM_NCDESTROY: hwnd = nullptr; break;
     default: break;
@@ -222,14 +217,6 @@ void frmMain::onClose()
     // program ends when its last window has gone.
     worm.closeCommand();
     DestroyWindow(hwnd);
-}
-
-void frmMain::onModalLoop(bool entered)
-{
-    if (entered)
-        SetTimer(hwnd, modalLoopTimer, modalLoopCheck, nullptr);
-    else
-        KillTimer(hwnd, modalLoopTimer);
 }
 
 void frmMain::Form_KeyDown(int keyCode)

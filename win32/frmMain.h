@@ -57,7 +57,6 @@ private:
     void onPaint();
     void onDpiChanged(UINT dpi, const RECT& suggested);
     void onClose();
-    void onModalLoop(bool entered);
 
     void Form_KeyDown(int keyCode);
     void mnuGameNewClick();
