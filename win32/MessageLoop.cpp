@@ -8,8 +8,8 @@ constexpr UINT relayedTick = WM_APP + 1;
 
 // Messages whose default handling runs a loop of the system's until the player
 // lets go: a press on a title bar, frame or caption button, the system and
-// context menus, and the Alt key's menu handling. An Alt-held cursor key only
-// steers.
+// context menus, and the menu bar's keys (Alt or F10 let go, Alt with a
+// letter). An Alt-held cursor key only steers.
 bool opensSystemLoop(const MSG& msg)
 {
     switch (msg.message) {
@@ -18,10 +18,10 @@ bool opensSystemLoop(const MSG& msg)
     case WM_NCRBUTTONDOWN:
     case WM_NCRBUTTONUP:
     case WM_RBUTTONUP:
-    case WM_SYSKEYUP:
     case WM_SYSCHAR:
     case WM_SYSCOMMAND: return true;
     case WM_SYSKEYDOWN: return msg.wParam < VK_LEFT || msg.wParam > VK_DOWN;
+    case WM_SYSKEYUP: return msg.wParam == VK_MENU || msg.wParam == VK_F10;
     case WM_KEYDOWN: return msg.wParam == VK_APPS;
     default: return false;
     }
