@@ -23,15 +23,16 @@ constexpr std::array<int, 9> otherKeys
     = {StormEvent::vkSpace, StormEvent::vkReturn, StormEvent::vkEscape,
        StormEvent::vkA,     StormEvent::vkP,      StormEvent::vkF1,
        StormEvent::vkF3,    StormEvent::vkHome,   StormEvent::vkTab};
-// The last one, Alt, only ever with a cursor key.
+// Shift, Control, Alt, keypad and Meta in turn. The last set, Alt, only ever
+// comes with a cursor key.
 constexpr std::array<Modifiers, 7> modifierSets = {{
-    {},
-    {.shift = true},
-    {.control = true},
-    {.keypad = true},
-    {.meta = true},
-    {.shift = true, .control = true},
-    {.alt = true},
+    {false, false, false, false, false},
+    {true, false, false, false, false},
+    {false, true, false, false, false},
+    {false, false, false, true, false},
+    {false, false, false, false, true},
+    {true, true, false, false, false},
+    {false, false, true, false, false},
 }};
 
 std::string environment(const char* name)
