@@ -170,31 +170,57 @@ void activate(HWND game)
     click({field.left + 240, field.bottom - 20});
 }
 
+// What the system says the game's thread is doing: in a menu, moving a
+// window, holding the mouse for a window.
+GUITHREADINFO threadState(HWND game)
+{
+    GUITHREADINFO state {};
+    state.cbSize = sizeof state;
+    GetGUIThreadInfo(GetWindowThreadProcessId(game, nullptr), &state);
+    return state;
+}
+
 // Starts a new game, then holds the game in one of the system's own loops
 // for half a second: `hold` enters it, `during` runs every 100 ms in it,
-// `letGo` leaves it. The worm must move on meanwhile.
+// `letGo` leaves it. Halfway the game's thread must be in it, as `inLoop`
+// tells from the system's account, and the worm must move on meanwhile.
 void checkTheWormMovesWhile(HWND game, const std::string& what, const std::function<void()>& hold,
-                            const std::function<void()>& during, const std::function<void()>& letGo)
+                            const std::function<void()>& during,
+                            const std::function<bool(const GUITHREADINFO&)>& inLoop,
+                            const std::function<void()>& letGo)
 {
     activate(game);
     press(VK_F2);
     hold();
     const auto started = std::chrono::steady_clock::now();
     const std::set<int> first = wormCells(game);
+    bool wasInLoop = false;
     for (int step = 0; step < 5; ++step) {
         during();
         std::this_thread::sleep_for(100ms);
+        wasInLoop = wasInLoop || inLoop(threadState(game));
     }
     const std::set<int> last = wormCells(game);
     const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - started);
     letGo();
+    check(wasInLoop, "the system's loop runs while " + what);
     // Along the top row to the right: the head is the rightmost cell there.
     const auto head
         = [](const std::set<int>& cells) { return cells.empty() ? 0 : *cells.rbegin() % 100; };
     check(!first.empty() && first != last,
           "the worm moves on while " + what + " (" + std::to_string(head(last) - head(first))
               + " cells in " + std::to_string(took.count()) + " ms)");
+}
+
+bool isMoving(const GUITHREADINFO& state)
+{
+    return (state.flags & GUI_INMOVESIZE) != 0;
+}
+
+bool isInMenu(const GUITHREADINFO& state)
+{
+    return (state.flags & GUI_INMENUMODE) != 0;
 }
 
 // Drags the window by its title bar, slowly, with the worm moving on.
@@ -213,12 +239,109 @@ void drag(HWND game, HWND window, const std::string& name)
             at.y += 6;
             send({mouse(0, at)});
         },
-        [&] { send({mouse(MOUSEEVENTF_LEFTUP, at)}); });
+        isMoving, [&] { send({mouse(MOUSEEVENTF_LEFTUP, at)}); });
     std::this_thread::sleep_for(200ms);
     RECT after {};
     GetWindowRect(window, &after);
     check(after.left != before.left || after.top != before.top,
           "the " + name + " window moved with its title bar");
+}
+
+struct Game {
+    PROCESS_INFORMATION process {};
+    HWND main = nullptr;
+    HWND help = nullptr;
+    HWND about = nullptr;
+};
+
+// Starts the program and opens its instructions and about windows from the
+// menu with the keyboard; false when a window did not come.
+bool start(const char* path, Game& game)
+{
+    STARTUPINFOA startup {};
+    startup.cb = sizeof startup;
+    std::string commandLine = std::string("\"") + path + "\"";
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &game.process)) {
+        check(false, std::string(path) + " starts");
+        return false;
+    }
+    game.main = waitForWindow(L"VermiloMain");
+    check(game.main != nullptr, "the game's window is shown");
+    if (!game.main)
+        return false;
+    std::this_thread::sleep_for(500ms);
+    activate(game.main);
+    pressWithAlt('H');
+    press('I');
+    game.help = waitForWindow(L"VermiloHelp", 10s);
+    check(game.help != nullptr, "Alt+H, I opens the instructions");
+    activate(game.main);
+    pressWithAlt('H');
+    press('A');
+    game.about = waitForWindow(L"VermiloAbout", 10s);
+    check(game.about != nullptr, "Alt+H, A opens the about window");
+    return game.help && game.about;
+}
+
+// The program's exit status once it has ended, within ten seconds; it is
+// ended by force when it does not.
+DWORD end(Game& game)
+{
+    DWORD status = STILL_ACTIVE;
+    if (WaitForSingleObject(game.process.hProcess, 10'000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(game.process.hProcess, &status);
+    if (status == STILL_ACTIVE)
+        TerminateProcess(game.process.hProcess, 1);
+    CloseHandle(game.process.hThread);
+    CloseHandle(game.process.hProcess);
+    return status;
+}
+
+void playThroughTheSystemsLoops(Game& game)
+{
+    check(captionButtons(game.main) == 1,
+          "the main window's title bar shows one button, the close box");
+    // Both moved off the field, for the field to stay in sight.
+    SetWindowPos(game.help, nullptr, 560, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(game.about, nullptr, 560, 420, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    std::this_thread::sleep_for(300ms);
+    const int aboutButtons = captionButtons(game.about);
+    check(aboutButtons > 1,
+          "the about window's title bar shows more buttons than one ("
+              + std::to_string(aboutButtons) + "), so they can be counted");
+
+    drag(game.main, game.help, "instructions");
+    drag(game.main, game.about, "about");
+    const auto nothing = [] {};
+    checkTheWormMovesWhile(
+        game.main, "the Game menu is open", [] { pressWithAlt('G'); }, nothing, isInMenu,
+        [] {
+            press(VK_ESCAPE);
+            press(VK_ESCAPE);
+        });
+    const RECT aboutInside = clientOnScreen(game.about);
+    const RECT field = clientOnScreen(game.main);
+    const POINT onField {field.left + 240, field.bottom - 20};
+    checkTheWormMovesWhile(
+        game.main, "the about window's system menu is open",
+        [&] {
+            click({aboutInside.left + 160, aboutInside.top + 160});
+            pressWithAlt(VK_SPACE);
+        },
+        nothing, isInMenu, [&] { click(onField); });
+    // Let go off the close box: the window stays.
+    const POINT closeBox = onTitleBar(game.main, true);
+    checkTheWormMovesWhile(
+        game.main, "the main window's close box is held down",
+        [&] {
+            send({mouse(0, closeBox), mouse(MOUSEEVENTF_LEFTDOWN, closeBox)});
+        },
+        nothing, [&](const GUITHREADINFO& state) { return state.hwndCapture == game.main; },
+        [&] {
+            send({mouse(0, onField), mouse(MOUSEEVENTF_LEFTUP, onField)});
+        });
+    check(IsWindowVisible(game.main), "letting go off the close box leaves the window open");
 }
 }
 
@@ -228,87 +351,31 @@ int main(int argc, char** argv)
         std::printf("usage: desktop_player VERMILO.EXE\n");
         return 2;
     }
-    STARTUPINFOA startup {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION game {};
-    std::string commandLine = std::string("\"") + argv[1] + "\"";
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &game)) {
-        std::printf("FAIL: %s could not be started\n", argv[1]);
-        return 1;
+    Game first;
+    if (start(argv[1], first)) {
+        playThroughTheSystemsLoops(first);
+        activate(first.main);
+        pressWithAlt('G');
+        press('X');
     }
-    const auto giveUp = [&game] {
-        TerminateProcess(game.hProcess, 1);
-        std::printf("FAILED\n");
-        return 1;
-    };
-    HWND main = waitForWindow(L"VermiloMain");
-    check(main != nullptr, "the game's window is shown");
-    if (!main)
-        return giveUp();
-    std::this_thread::sleep_for(500ms);
-    check(captionButtons(main) == 1, "the main window's title bar shows one button, the close box");
-
-    // Help > Instructions and Help > About with the keyboard, each then moved
-    // off the field, for the field to stay in sight.
-    activate(main);
-    pressWithAlt('H');
-    press('I');
-    HWND help = waitForWindow(L"VermiloHelp", 10s);
-    check(help != nullptr, "Alt+H, I opens the instructions");
-    activate(main);
-    pressWithAlt('H');
-    press('A');
-    HWND about = waitForWindow(L"VermiloAbout", 10s);
-    check(about != nullptr, "Alt+H, A opens the about window");
-    if (!help || !about)
-        return giveUp();
-    SetWindowPos(help, nullptr, 560, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SetWindowPos(about, nullptr, 560, 420, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    std::this_thread::sleep_for(300ms);
-    const int aboutButtons = captionButtons(about);
-    check(aboutButtons > 1,
-          "the about window's title bar shows more buttons than one ("
-              + std::to_string(aboutButtons) + "), so they can be counted");
-
-    drag(main, help, "instructions");
-    drag(main, about, "about");
-    const auto nothing = [] {};
-    checkTheWormMovesWhile(
-        main, "the Game menu is open", [] { pressWithAlt('G'); }, nothing,
-        [] {
-            press(VK_ESCAPE);
-            press(VK_ESCAPE);
-        });
-    // Let go off the close box: the window stays.
-    const POINT closeBox = onTitleBar(main, true);
-    checkTheWormMovesWhile(
-        main, "the main window's close box is held down",
-        [&] {
-            send({mouse(0, closeBox), mouse(MOUSEEVENTF_LEFTDOWN, closeBox)});
-        },
-        nothing,
-        [&] {
-            const RECT field = clientOnScreen(main);
-            const POINT away {field.left + 240, field.bottom - 20};
-            send({mouse(0, away), mouse(MOUSEEVENTF_LEFTUP, away)});
-        });
-    check(IsWindowVisible(main), "letting go off the close box leaves the window open");
-
-    // Game > Exit, both windows still open.
-    activate(main);
-    pressWithAlt('G');
-    press('X');
-    DWORD status = STILL_ACTIVE;
-    if (WaitForSingleObject(game.hProcess, 10'000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(game.hProcess, &status);
-    check(status == 0,
+    const DWORD exited = end(first);
+    check(exited == 0,
           "Game > Exit with both windows open ends the program with status "
-              + std::to_string(status));
-    if (status == STILL_ACTIVE)
-        TerminateProcess(game.hProcess, 1);
-    CloseHandle(game.hThread);
-    CloseHandle(game.hProcess);
+              + std::to_string(exited));
+
+    // The main window closed first, then the other two: the last one ends it.
+    Game second;
+    if (start(argv[1], second)) {
+        click(onTitleBar(second.main, true));
+        std::this_thread::sleep_for(300ms);
+        check(!IsWindow(second.main) && IsWindow(second.help) && IsWindow(second.about),
+              "the instructions and about windows stay when the main window is closed");
+        click(onTitleBar(second.help, true));
+        click(onTitleBar(second.about, true));
+    }
+    const DWORD closed = end(second);
+    check(closed == 0,
+          "closing the last window ends the program with status " + std::to_string(closed));
     std::printf("%s\n", failures ? "FAILED" : "PASSED");
     return failures ? 1 : 0;
 }
