@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "WaitableTimer.h"
+#include "WindowProbe.h"
 
 namespace {
 // A window that notes the key presses that reach it and whether a loop of
@@ -36,18 +37,7 @@ struct Recorder {
         return DefWindowProcW(window, message, wParam, lParam);
     }
 
-    Recorder()
-    {
-        WNDCLASSEXW windowClass {};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = procedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"VermiloLoopRecorder";
-        RegisterClassExW(&windowClass);
-        window = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                 nullptr, windowClass.hInstance, nullptr);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    }
+    Recorder() : window(createMessageWindow(L"VermiloLoopRecorder", procedure, this)) { }
     ~Recorder()
     {
         MSG left;

@@ -35,3 +35,6 @@ int windowsOfClass(const wchar_t* className);
 COLORREF paintedTextColour(HWND window, HWND control);
 // Posts a key press to a control, as the keyboard would, after giving it the focus.
 void pressKey(HWND control, WPARAM key);
+// A window that only takes messages, of its own class, with `self` kept for
+// its procedure as GWLP_USERDATA.
+HWND createMessageWindow(const wchar_t* className, WNDPROC procedure, void* self);

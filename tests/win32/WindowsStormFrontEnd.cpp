@@ -31,17 +31,10 @@ void holdModifiers(WPARAM bits)
 }
 }
 
-WindowsStormFrontEnd::WindowsStormFrontEnd(frmMain& window) : window(window), referee(30, 23)
+WindowsStormFrontEnd::WindowsStormFrontEnd(frmMain& window)
+    : window(window), referee(30, 23),
+      queue(createMessageWindow(L"VermiloStormQueue", queueProcedure, this))
 {
-    WNDCLASSEXW windowClass {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = queueProcedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"VermiloStormQueue";
-    RegisterClassExW(&windowClass);
-    queue = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            windowClass.hInstance, nullptr);
-    SetWindowLongPtrW(queue, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     holdBackTicks();
 }
 
