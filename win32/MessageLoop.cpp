@@ -73,8 +73,6 @@ int MessageLoop::run()
         const DWORD count = static_cast<DWORD>(handles.size());
         const DWORD woken = MsgWaitForMultipleObjectsEx(count, handles.data(), INFINITE,
                                                         QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        if (relay)
-            relay->leaveLoop();
         // The wait itself has reset the handle that woke it.
         if (woken >= WAIT_OBJECT_0 && woken < WAIT_OBJECT_0 + count)
             handlers[woken - WAIT_OBJECT_0]();
@@ -120,6 +118,8 @@ bool MessageLoop::handleMessages(bool inPass)
             exitCode = static_cast<int>(msg.wParam);
             return false;
         }
+        if (relay && !inPass)
+            relay->leaveLoop();
         if (preTranslate && preTranslate(msg))
             continue;
         TranslateMessage(&msg);

@@ -28,6 +28,8 @@ TickRelay::~TickRelay()
 
 void TickRelay::leaveLoop()
 {
+    if (away)
+        return;
     away = true;
     LARGE_INTEGER due;
     due.QuadPart = -10'000LL * takeOverMilliseconds;
@@ -36,6 +38,8 @@ void TickRelay::leaveLoop()
 
 void TickRelay::returnToLoop()
 {
+    if (!away)
+        return;
     away = false;
     CancelWaitableTimer(awayTooLong.get());
     if (relaying.exchange(false))

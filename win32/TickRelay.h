@@ -11,10 +11,12 @@
 // title-bar button held down, a message box. Those loops never come back to
 // the program's wait on the timers, but every one of them takes in messages
 // that other threads send. So a thread of its own sleeps until the program's
-// loop has been away from its wait longer than any ordinary message takes;
+// loop has been away with a message longer than any ordinary message takes;
 // then it waits on the timers in the loop's stead and sends each tick to
 // `target` as `message`, with the timer's index in wParam, until the loop
-// returns. While the loop is at home the thread never wakes.
+// returns. Only a message can lead into such a loop, so a tick handled
+// straight from the wait costs the relay nothing, and while the loop is at
+// home the thread never wakes.
 class TickRelay {
 public:
     TickRelay(std::vector<HANDLE> timers, HWND target, UINT message);
@@ -22,7 +24,7 @@ public:
     TickRelay(const TickRelay&) = delete;
     TickRelay& operator=(const TickRelay&) = delete;
 
-    // The program's loop leaves its wait to handle what woke it.
+    // The program's loop goes to handle a message; again before the next does nothing.
     void leaveLoop();
     // The loop is back at its wait; the relay stops sending.
     void returnToLoop();

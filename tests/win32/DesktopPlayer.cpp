@@ -300,12 +300,12 @@ DWORD end(Game& game)
 
 void playThroughTheSystemsLoops(Game& game)
 {
-    check(captionButtons(game.main) == 1,
-          "the main window's title bar shows one button, the close box");
-    // Both moved off the field, for the field to stay in sight.
+    // Both moved off the main window, for it to stay in sight.
     SetWindowPos(game.help, nullptr, 560, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SetWindowPos(game.about, nullptr, 560, 420, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     std::this_thread::sleep_for(300ms);
+    check(captionButtons(game.main) == 1,
+          "the main window's title bar shows one button, the close box");
     const int aboutButtons = captionButtons(game.about);
     check(aboutButtons > 1,
           "the about window's title bar shows more buttons than one ("
