@@ -21,8 +21,9 @@ packages=(
     # package and check the desktop files and the Windows resources
     dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64
     # the Windows program: cross-compiled, tested under Wine on a virtual display
-    # with a window manager, packed into an installer
-    g++-mingw-w64-x86-64-posix googletest wine wine64 openbox nsis
+    # with a window manager and in Wine's own virtual desktop, with Wine's own
+    # fonts for title bars and dialogs, packed into an installer
+    g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine openbox nsis
 )
 
 missing=()

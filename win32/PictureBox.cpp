@@ -60,6 +60,10 @@ void PictureBox::refresh()
     for (const RECT& area : changed)
         invalidate(area);
     changed.clear();
+    // Painted now rather than when a loop next asks for paint: a loop the
+    // system runs while a title-bar button is held asks for none.
+    if (hwnd)
+        UpdateWindow(hwnd);
 }
 
 void PictureBox::invalidate(const RECT& area)

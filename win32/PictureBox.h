@@ -11,7 +11,7 @@ class BoardElement;
 
 // The play field: a child window that keeps its picture in a device-independent
 // bitmap of its inner size. Drawing goes into the bitmap, a refresh repaints
-// only what changed since the last one, and the window shows the bitmap
+// at once only what changed since the last one, and the window shows the bitmap
 // magnified by a whole factor, pixel for pixel, with the elements above it.
 class PictureBox {
 public:

@@ -12,7 +12,9 @@
 // What the game's two small windows share: each exists at most once, stands
 // alone with no owner, takes Enter, Esc and Tab as a dialog does with its
 // IDOK button as the default one, and is thrown away, object and all, when it
-// closes. `Window` is the window's own class, which makes this a friend.
+// closes: the open window's object belongs to its window, which deletes it as
+// its very last message. `Window` is the window's own class, which makes this
+// a friend.
 template <class Window> class SecondaryWindow {
 public:
     // Gives the open window Enter, Esc and Tab; true when it took the message.
@@ -23,6 +25,13 @@ public:
 
     // The open window, or null when there is none.
     static HWND window() { return openWindow ? openWindow->frm : nullptr; }
+
+    // Closes the open window, if any; its object goes with it.
+    static void close()
+    {
+        if (openWindow)
+            DestroyWindow(openWindow->frm);
+    }
 
     SecondaryWindow(const SecondaryWindow&) = delete;
     SecondaryWindow& operator=(const SecondaryWindow&) = delete;
@@ -37,7 +46,7 @@ protected:
     {
         if (!made->frm)
             return false;
-        openWindow = std::move(made);
+        openWindow = made.release();
         return true;
     }
 
@@ -72,11 +81,14 @@ protected:
             return DefWindowProcW(window, message, wParam, lParam);
         if (message == WM_NCDESTROY) {
             // The window is gone: so is the object, and the next opening
-            // makes both afresh.
+            // makes both afresh. A window whose making failed is not kept,
+            // and the one making it still owns its object.
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             self->frm = nullptr;
-            if (openWindow.get() == self)
-                openWindow.reset();
+            if (openWindow == self) {
+                openWindow = nullptr;
+                delete self;
+            }
             return DefWindowProcW(window, message, wParam, lParam);
         }
         return self->handleMessage(message, wParam, lParam);
@@ -109,7 +121,7 @@ protected:
         return DefWindowProcW(frm, message, wParam, lParam);
     }
 
-    static inline std::unique_ptr<Window> openWindow;
+    static inline Window* openWindow = nullptr;
     HWND frm = nullptr;
 
 private:

@@ -26,10 +26,6 @@ constexpr RECT scoreArea {form::lblScore.bounds.left, form::lblScore.bounds.top,
 constexpr UINT standardDpi = 96;
 // The score's points at 96 dots per inch.
 const int scorePixels = static_cast<int>(form::lblScore.font.points * standardDpi / 72);
-// While a menu is open or the window is dragged, the system's own loop runs,
-// and this timer looks at the game's timers for it.
-constexpr UINT_PTR modalLoopTimer = 1;
-constexpr UINT modalLoopCheck = 10;
 
 void registerClass(HINSTANCE instance)
 {
@@ -68,12 +64,22 @@ frmMain::frmMain(HINSTANCE instance, RandomSource& random)
     applyScale(GetDpiForWindow(hwnd), nullptr);
 
     loop.setPreTranslation([this](MSG& msg) { return preTranslate(msg); });
-    loop.addWaitable(Timer1.handle(), [this] { worm.timer1Tick(); });
-    loop.addWaitable(Timer2.handle(), [this] { worm.timer2Tick(); });
+    // A tick the relay passed on after its timer was stopped is not one.
+    loop.addWaitable(Timer1.handle(), [this] {
+        if (Timer1.isEnabled())
+            worm.timer1Tick();
+    });
+    loop.addWaitable(Timer2.handle(), [this] {
+        if (Timer2.isEnabled())
+            worm.timer2Tick();
+    });
 }
 
 frmMain::~frmMain()
 {
+    // The instructions and about windows end with the game.
+    frmHelp::close();
+    frmAbout::close();
     if (hwnd)
         DestroyWindow(hwnd);
     DestroyAcceleratorTable(accelerators);
@@ -155,8 +161,10 @@ bool frmMain::preTranslate(MSG& msg)
     if (!isMainOrChild(msg.hwnd))
         return frmHelp::preTranslate(msg) || frmAbout::preTranslate(msg);
     // The window sees every key before the control that has the focus, and
-    // the key goes on unchanged.
-    if (msg.message == WM_KEYDOWN)
+    // the key goes on unchanged. Modifiers do not matter: with Alt held a key
+    // comes as a system key, which still steers, and a menu's letter still
+    // opens its menu.
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)
         Form_KeyDown(static_cast<int>(msg.wParam));
     return accelerators && TranslateAcceleratorW(hwnd, accelerators, &msg);
 }
@@ -172,14 +180,6 @@ LRESULT frmMain::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE: onClose(); return 0;
-    case WM_ENTERMENULOOP:
-    case WM_ENTERSIZEMOVE: onModalLoop(true); break;
-    case WM_EXITMENULOOP:
-    case WM_EXITSIZEMOVE: onModalLoop(false); break;
-    case WM_TIMER:
-        if (wParam == modalLoopTimer)
-            loop.handleSignals();
-        return 0;
     case WM_DESTROY: endProgramIfLastWindow(window); return 0;
     case WM_NCDESTROY: hwnd = nullptr; break;
     default: break;
@@ -221,14 +221,6 @@ void frmMain::onClose()
     // program ends when its last window has gone.
     worm.closeCommand();
     DestroyWindow(hwnd);
-}
-
-void frmMain::onModalLoop(bool entered)
-{
-    if (entered)
-        SetTimer(hwnd, modalLoopTimer, modalLoopCheck, nullptr);
-    else
-        KillTimer(hwnd, modalLoopTimer);
 }
 
 void frmMain::Form_KeyDown(int keyCode)

@@ -58,7 +58,6 @@ private:
     void onPaint();
     void onDpiChanged(UINT dpi, const RECT& suggested);
     void onClose();
-    void onModalLoop(bool entered);
 
     void Form_KeyDown(int keyCode);
     void mnuGameNewClick();
@@ -93,9 +92,11 @@ private:
     std::array<std::unique_ptr<MemoryDC>, spriteCount> spriteSurfaces;
     std::array<std::unique_ptr<MemoryDC>, PictureResources::foodCount> foodSurfaces;
     modWorm worm;
-    MessageLoop loop;
     WaitableTimer Timer1;
     WaitableTimer Timer2;
+    // After the timers, so that the loop's relay has stopped waiting on them
+    // before they go.
+    MessageLoop loop;
     HACCEL accelerators = nullptr;
 
     HWND hwnd = nullptr;

@@ -3,8 +3,9 @@
 // plain #defines only.
 #pragma once
 
-// The program icon, in all its sizes.
-#define IDI_VERMILO 30001
+// The program icon's group, in all its sizes; its 32 x 32 image in 256
+// colours is icon 30001.
+#define IDI_VERMILO 1
 
 // Pictures: the sixteen cell sprites in the order of the game's Sprite enum
 // (pWHU first), the twelve food pictures in the game's food order, and the

@@ -74,8 +74,9 @@ int main(int argc, char* argv[])
 
     Periods waitable(ticks);
     {
-        MessageLoop loop;
+        // The timer outlives the loop, whose relay may wait on it.
         WaitableTimer Timer1(interval);
+        MessageLoop loop;
         loop.addWaitable(Timer1.handle(), [&] {
             if (waitable.tick())
                 PostQuitMessage(0);

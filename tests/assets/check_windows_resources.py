@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Compiles the program's Windows resource script with windres and checks what
-the compiled resources hold: icon group 30001 with every image of
-assets/icon/vermilo.ico, the version information and the two WAVE sounds, all in US English.
+the compiled resources hold: icon group 1 with every image of
+assets/icon/vermilo.ico, its 32 x 32 image in 256 colours as icon 30001, the
+version information and the two WAVE sounds, all in US English.
 
     check_windows_resources.py WINDRES SCRIPT ASSETS_DIR OUTPUT.res
 """
@@ -93,16 +94,22 @@ def main():
     expect(sorted(shape for shape, _ in images) == [(16, 16, 8), (32, 32, 8), (48, 48, 8),
                                                     (256, 256, 32)],
            "vermilo.ico should hold 16, 32 and 48 pixels in 256 colours and 256 in full colour")
-    group = found.get((RT_GROUP_ICON, 30001), (0, b""))[1]
-    expect(len(group) == 6 + 14 * count, f"icon group 30001 should hold {count} icons")
+    stored = dict(images)
+    numbers = {}
+    group = found.get((RT_GROUP_ICON, 1), (0, b""))[1]
+    expect(len(group) == 6 + 14 * count, f"icon group 1 should hold {count} icons")
     if len(group) == 6 + 14 * count:
-        for i, (shape, image) in enumerate(images):
+        for i in range(count):
             width, height, _, _, _, bits, size, number = struct.unpack_from("<BBBBHHIH", group,
                                                                            6 + 14 * i)
-            expect(((width or 256, height or 256, bits), size) == (shape, len(image)),
-                   f"icon group 30001 entry {i} does not describe the .ico's image {i}")
-            expect(found.get((RT_ICON, number), (0, b""))[1] == image,
-                   f"icon {number} is not the .ico's image {i}")
+            shape = (width or 256, height or 256, bits)
+            numbers[shape] = number
+            expect(shape in stored and size == len(stored[shape]),
+                   f"icon group 1 entry {i} describes no image of the .ico")
+            expect(found.get((RT_ICON, number), (0, b""))[1] == stored.get(shape),
+                   f"icon {number} is not the .ico's image of {shape}")
+    expect(numbers.get((32, 32, 8)) == 30001,
+           "icon 30001 should be the 32 x 32 image in 256 colours")
     expect(sum(1 for kind, _ in found if kind == RT_GROUP_ICON) == 1,
            "the program should have one icon group")
 

@@ -32,10 +32,11 @@ protected:
     }
 
     // Puts a key press in the queue of one of the program's windows and lets
-    // the program's own loop take it, as it takes the player's keys.
-    void pressKey(HWND target, WPARAM key)
+    // the program's own loop take it, as it takes the player's keys. With Alt
+    // held it comes as a system key.
+    void pressKey(HWND target, WPARAM key, bool alt = false)
     {
-        PostMessageW(target, WM_KEYDOWN, key, 1);
+        PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, alt ? 1 | (1 << 29) : 1);
         window.handleWaitingEvents();
     }
     void choose(Form::Command command)
@@ -127,8 +128,8 @@ TEST_F(MainWindow, boardShowsWhatTheRulesDrewAfterStartUpNewGameAndSteering)
     ASSERT_TRUE(game().gameRunning);
     EXPECT_EQ(problems(), "");
 
-    // Keys sent to the board reach the game too.
-    pressKey(window.board().window(), VK_DOWN);
+    // Keys sent to the board reach the game too, and Alt held does not matter.
+    pressKey(window.board().window(), VK_DOWN, true);
     EXPECT_EQ(game().heading, 3);
     // Let the real timer move the worm three cells down the field.
     EXPECT_TRUE(waitUntil([this] { return game().head().row >= 3; }));
@@ -185,8 +186,11 @@ TEST(WindowsResources, eachSoundIsTheWaveFileOfItsName)
     }
 }
 
-TEST(WindowsResources, scoreIsWrittenInTheEmbeddedBoldOcrFace)
+TEST(WindowsResources, scoreIsWrittenInAnInstalledOcrAFirstThenInTheEmbeddedBoldFace)
 {
+    EXPECT_STREQ(ScoreFont::familyFor(true, true), L"OCR A Extended");
+    EXPECT_STREQ(ScoreFont::familyFor(false, false), L"Courier New");
+    // Wine has no OCR A Extended of its own.
     const ScoreFont font(GetModuleHandleW(nullptr));
     ASSERT_TRUE(font.isEmbedded());
     FontHandle face = font.create(96);

@@ -119,3 +119,17 @@ std::string layoutDifference(HWND window, const Form::Window& form)
     }
     return found.str();
 }
+
+HWND createMessageWindow(const wchar_t* className, WNDPROC procedure, void* self)
+{
+    WNDCLASSEXW windowClass {};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+    HWND window = CreateWindowExW(0, className, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  windowClass.hInstance, nullptr);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    return window;
+}

@@ -42,3 +42,6 @@ HWND controlOf(HWND window, const Form::Window& form, const Form::Element& eleme
 // Where the built window differs from its table: its caption, its client size,
 // and each control's place and text; empty when it does not.
 std::string layoutDifference(HWND window, const Form::Window& form);
+// A window that only takes messages, of its own class, with `self` kept for
+// its procedure as GWLP_USERDATA.
+HWND createMessageWindow(const wchar_t* className, WNDPROC procedure, void* self);

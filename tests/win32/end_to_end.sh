@@ -87,4 +87,7 @@ status=0
 wait "$game_pid" || status=$?
 trap - EXIT
 [ "$status" = 0 ] || fail "Game > Exit ended the program with status $status"
+if grep 'warn:heap' "$work/game.log"; then
+    fail "Wine's heap checks warned while the program ran"
+fi
 echo "Game > Exit ended the program with status 0"
