@@ -2,6 +2,7 @@
 // window of the game's shape can be. A menu bar over a black 481 × 369 board
 // kept in an image, and a precise 100 ms timer that copies a 16 × 16 sprite
 // into the next cell and shows only that cell, as a worm step does.
+//   bare_window [FROM LENGTH]   measures its own cost over that stretch (UsageWindow.h)
 #include <QApplication>
 #include <QImage>
 #include <QMainWindow>
@@ -10,6 +11,11 @@
 #include <QPaintEvent>
 #include <QTimer>
 #include <QWidget>
+
+#include <cstdlib>
+#include <memory>
+
+#include "UsageWindow.h"
 
 namespace {
 constexpr int cell = 16;
@@ -67,5 +73,8 @@ int main(int argc, char* argv[])
         ->addAction(QStringLiteral("E&xit"), &app, &QApplication::quit);
     window.setCentralWidget(new Board);
     window.show();
+    std::unique_ptr<UsageWindow> usage;
+    if (argc > 2)
+        usage = std::make_unique<UsageWindow>(std::atoi(argv[1]), std::atoi(argv[2]));
     return QApplication::exec();
 }

@@ -3,7 +3,8 @@
 // game starts as soon as the last one's count-up has ended. The player adds no
 // timer and no wake-up of its own, so what this process costs while it plays
 // is what the game costs. Run it on a display (Xvfb will do).
-//   played_game SECONDS   plays that long, then says how much it played
+//   played_game FROM LENGTH   measures its own cost over that stretch of play
+//                             (UsageWindow.h), then says how much it played
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,17 +12,20 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 #include "Autoplayer.h"
 #include "ClockRandom.h"
+#include "DisplaySettings.h"
 #include "frmMain.h"
 #include "KeyCodes.h"
+#include "UsageWindow.h"
 
 namespace {
 class Pilot : public QObject {
 public:
-    explicit Pilot(frmMain& window)
-        : window(window), timer1(window.findChild<QTimer*>(QStringLiteral("Timer1"))),
+    Pilot(frmMain& window, UsageWindow& usage)
+        : window(window), usage(usage), timer1(window.findChild<QTimer*>(QStringLiteral("Timer1"))),
           timer2(window.findChild<QTimer*>(QStringLiteral("Timer2"))),
           newGame(window.findChild<QAction*>(QStringLiteral("mnuGameNew"))),
           bot(Autoplayer::Style::towardsFood, 30, 23)
@@ -37,7 +41,8 @@ public:
 
     void report() const
     {
-        std::fprintf(stderr, "%d games, %d steps, %d meals\n", games, steps, meals);
+        std::fprintf(stderr, "%d games, %d steps, %d meals, %.1f ms in the autoplayer\n", games,
+                     steps, meals, pilotSeconds * 1e3);
     }
 
 private:
@@ -55,13 +60,27 @@ private:
         // A meal makes the worm grow for three steps, the first of them this one.
         if (window.game().growCount == 2)
             ++meals;
-        if (const int key = bot.chooseKey(window.game())) {
+        const double before = threadSeconds();
+        const int key = bot.chooseKey(window.game());
+        const double thinking = threadSeconds() - before;
+        pilotSeconds += thinking;
+        usage.exclude(thinking * 1e3);
+        if (key) {
             QKeyEvent press(QEvent::KeyPress, qtKey(key), Qt::NoModifier);
             QCoreApplication::sendEvent(&window, &press);
         }
     }
 
+    // What the player's own thinking costs is told apart from the game's.
+    static double threadSeconds()
+    {
+        timespec now {};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+    }
+
     frmMain& window;
+    UsageWindow& usage;
     QTimer* timer1;
     QTimer* timer2;
     QAction* newGame;
@@ -69,20 +88,20 @@ private:
     int games = 0;
     int steps = 0;
     int meals = 0;
+    double pilotSeconds = 0;
 };
 }
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    DisplaySettings::beforeApplication();
     QApplication app(argc, argv);
+    DisplaySettings::afterApplication();
     ClockRandom random;
     frmMain window(random);
     window.startUp();
-    Pilot pilot(window);
-    const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
-    QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
+    UsageWindow usage(argc > 2 ? std::atoi(argv[1]) : 2, argc > 2 ? std::atoi(argv[2]) : 30);
+    Pilot pilot(window, usage);
     const int status = QApplication::exec();
     pilot.report();
     return status;

@@ -49,21 +49,11 @@ else
     echo "Sound: no pulseaudio installed; the game plays silently."
 fi
 
-# Processor nanoseconds and context switches of all of a process's threads so far.
-usage() {
-    local ns=0 switches=0 task
-    for task in /proc/"$1"/task/*; do
-        read -r run _ < "$task/schedstat" || continue
-        ns=$((ns + run))
-        switches=$((switches + $(awk '/ctxt_switches/ { s += $2 } END { print s }' "$task/status")))
-    done
-    echo "$ns $switches"
-}
 rss_mib() { awk '/^VmRSS/ { printf "%.2f", $2 / 1024 }' "/proc/$1/status"; }
 libraries() { awk '$6 ~ /\.so/ { print $6 }' "/proc/$1/maps" | sort -u | wc -l; }
 stop() { kill "$1" 2>/dev/null || true; while kill -0 "$1" 2>/dev/null; do sleep 0.05; done; }
 
-declare -A map_ms cpu_ms libs rss_start cpu_play switches_play rss_play instructions
+declare -A map_ms cpu_ms libs rss_start cpu_play switches_play wakes_play rss_play instructions
 # Starts one program, waits for its window and samples it: PROGRAM TITLE KEY [ARGUMENTS...]
 start_up() {
     local title=$1 key=$2 ms pid cpu
@@ -76,20 +66,20 @@ start_up() {
     rss_start[$key]+="$(rss_mib "$pid") "
     stop "$pid"
 }
+# Each program measures its own threads over the same stretch of its run.
 play() {
-    local title=$1 key=$2 ms pid cpu ns0 sw0 ns1 sw1
+    local title=$1 key=$2 ms pid cpu report
     shift 2
-    read -r ms pid cpu < <("$map_timer" "$title" "$@" 2>>"$scratch/plays")
-    sleep 2
-    read -r ns0 sw0 < <(usage "$pid")
-    sleep "$play_seconds"
-    read -r ns1 sw1 < <(usage "$pid")
-    cpu_play[$key]+="$(awk -v n=$((ns1 - ns0)) -v s="$play_seconds" 'BEGIN { printf "%.3f", n / 1e7 / s }') "
-    switches_play[$key]+="$(awk -v n=$((sw1 - sw0)) -v s="$play_seconds" 'BEGIN { printf "%.1f", n / s }') "
+    report=$scratch/report.$key
+    read -r ms pid cpu < <("$map_timer" "$title" "$@" 2 "$play_seconds" 2>"$report")
+    sleep $((play_seconds + 1))
     rss_play[$key]+="$(rss_mib "$pid") "
-    # The played game ends by itself and says how much it played; the floor is stopped.
-    [ "$key" = game ] && timeout 20 tail --pid="$pid" -f /dev/null
-    stop "$pid"
+    timeout 10 tail --pid="$pid" -f /dev/null || stop "$pid"
+    grep 'games,' "$report" >> "$scratch/plays" || true
+    read -r _ ms switches voluntary < <(grep '^usage ' "$report")
+    cpu_play[$key]+="$(awk -v ms="$ms" -v s="$play_seconds" 'BEGIN { printf "%.3f", ms / 10 / s }') "
+    switches_play[$key]+="$(awk -v n="$switches" -v s="$play_seconds" 'BEGIN { printf "%.1f", n / s }') "
+    wakes_play[$key]+="$(awk -v n="$voluntary" -v s="$play_seconds" 'BEGIN { printf "%.1f", n / s }') "
 }
 # Instructions from the start to the request that maps the window, under callgrind.
 count_instructions() {
@@ -115,10 +105,10 @@ if command -v valgrind >/dev/null; then
 fi
 for round in $(seq "$plays"); do
     play "Bare window" floor "$floor"
-    play Vermilo game "$played" $((play_seconds + 4))
+    play Vermilo game "$played"
 done
 echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "Each play, by the tests' autoplayer for $play_seconds s and 4 more:" \
+echo "Each play (the autoplayer's thinking is left out of the game's processor time):" \
      "$(grep 'games,' "$scratch/plays" | paste -sd';')"
 echo
 cost_table_header "Linux (X11), the game against a bare Qt window of its shape"
@@ -130,4 +120,5 @@ cost_row "shared libraries mapped at start-up" "${libs[game]}" "${libs[floor]}" 
 cost_row "resident memory 1 s after start-up, MiB" "${rss_start[game]}" "${rss_start[floor]}" 2
 cost_row "CPU while the worm runs, % of a core" "${cpu_play[game]}" "${cpu_play[floor]}" 3
 cost_row "context switches per second while it runs" "${switches_play[game]}" "${switches_play[floor]}"
+cost_row "  of them voluntary (the process went to sleep)" "${wakes_play[game]}" "${wakes_play[floor]}"
 cost_row "resident memory after the play, MiB" "${rss_play[game]}" "${rss_play[floor]}" 2
