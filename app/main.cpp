@@ -5,6 +5,7 @@
 
 #include "ClockRandom.h"
 #include "DisplayCheck.h"
+#include "DisplaySettings.h"
 #include "frmMain.h"
 #include "PlatformChoice.h"
 
@@ -19,10 +20,9 @@ int main(int argc, char* argv[])
     std::vector<char*> arguments = PlatformChoice::arguments(argc, argv);
     int argumentCount = static_cast<int>(arguments.size()) - 1;
     DisplayCheck::reportPlatformFailureCalmly();
-    // Scaled screens get a whole factor, so the field's pixels stay sharp.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    DisplaySettings::beforeApplication();
     QApplication app(argumentCount, arguments.data());
+    DisplaySettings::afterApplication();
     DisplayCheck::restoreMessages();
 
     ClockRandom random;

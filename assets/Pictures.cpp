@@ -1,6 +1,8 @@
 #include "Pictures.h"
 
 #include <QDebug>
+#include <QFileInfo>
+#include <QImageReader>
 
 // Registers the built-in pictures; the resource lives in a static library, so
 // nothing else would pull it into the program.
@@ -26,35 +28,71 @@ QColor standInColour(const QString& path)
         return QColor(0, 136, 0);
     return Qt::white;
 }
+
+QImage standIn(const QString& path, QSize size)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(standInColour(path));
+    return picture;
 }
 
-Pictures::Pictures(const QString& root)
+// Reads by the format the name gives. Left to guess, Qt would first load
+// every image format plugin installed to ask each whether it reads it.
+void readByName(QImageReader& reader, const QString& file)
+{
+    reader.setFileName(file);
+    reader.setFormat(QFileInfo(file).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+}
+
+QImage read(const QString& file)
+{
+    QImageReader reader;
+    readByName(reader, file);
+    return reader.read();
+}
+}
+
+Pictures::Pictures(const QString& root) : root(root)
 {
     registerPictureResources();
     for (int i = 0; i < spriteCount; ++i) {
         const auto sprite = static_cast<Sprite>(i);
-        sprites.at(static_cast<std::size_t>(i)) = load(root, spritePath(sprite), spriteSize);
+        sprites.at(static_cast<std::size_t>(i)) = load(spritePath(sprite), spriteSize);
     }
     for (int i = 0; i < foodCount; ++i)
-        foods.at(static_cast<std::size_t>(i))
-            = QPixmap::fromImage(load(root, foodPath(i), foodSize));
+        foods.at(static_cast<std::size_t>(i)) = QPixmap::fromImage(load(foodPath(i), foodSize));
     for (int size : iconSizes)
-        programIcon.addPixmap(QPixmap::fromImage(load(root, iconPath(size), QSize(size, size))));
-    bannerPicture = QPixmap::fromImage(load(root, bannerPath(), bannerSize));
+        programIcon.addPixmap(QPixmap::fromImage(load(iconPath(size), QSize(size, size))));
+    // Its header says whether it is there and of its size.
+    QImageReader bannerReader;
+    readByName(bannerReader, root + bannerPath());
+    if (bannerReader.size() != bannerSize)
+        missingPictures.append(bannerPath());
     if (!missingPictures.isEmpty())
         qWarning().noquote() << "Vermilo: pictures missing, plain ones used instead:"
                              << missingPictures.join(QLatin1String(", "));
 }
 
-QImage Pictures::load(const QString& root, const QString& path, QSize size)
+QImage Pictures::load(const QString& path, QSize size)
 {
-    QImage image(root + path);
+    const QImage image = read(root + path);
     if (!image.isNull() && image.size() == size)
         return image;
     missingPictures.append(path);
-    QImage standIn(size, QImage::Format_RGB32);
-    standIn.fill(standInColour(path));
-    return standIn;
+    return standIn(path, size);
+}
+
+const QPixmap& Pictures::banner() const
+{
+    if (bannerPicture.isNull()) {
+        QImage image;
+        if (!missingPictures.contains(bannerPath()))
+            image = read(root + bannerPath());
+        bannerPicture = QPixmap::fromImage(
+            image.size() == bannerSize ? image : standIn(bannerPath(), bannerSize));
+    }
+    return bannerPicture;
 }
 
 const QImage& Pictures::sprite(Sprite sprite) const
@@ -70,13 +108,13 @@ const QPixmap& Pictures::food(int index) const
 QString Pictures::spritePath(Sprite sprite)
 {
     const std::string_view name = spriteName(sprite);
-    return QStringLiteral("sprites/%1.xpm")
+    return QStringLiteral("sprites/%1.bmp")
         .arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 QString Pictures::foodPath(int index)
 {
-    return QStringLiteral("food/%1.xpm").arg(index);
+    return QStringLiteral("food/%1.bmp").arg(index);
 }
 
 QString Pictures::iconPath(int size)
@@ -86,5 +124,5 @@ QString Pictures::iconPath(int size)
 
 QString Pictures::bannerPath()
 {
-    return QStringLiteral("banner.xpm");
+    return QStringLiteral("banner.bmp");
 }

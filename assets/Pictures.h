@@ -14,7 +14,8 @@
 
 // The game's pictures: the sixteen cell sprites, the twelve food pictures, the
 // program icon and the about window's banner, loaded once from the pictures
-// built into the program and kept for the run.
+// built into the program and kept for the run. The banner, shown only in the
+// about window, is looked over at once and read when first asked for.
 class Pictures {
 public:
     // Loads from the program's built-in pictures, or from another folder laid
@@ -25,7 +26,7 @@ public:
     const QImage& sprite(Sprite sprite) const;
     const QPixmap& food(int index) const;
     const QIcon& icon() const { return programIcon; }
-    const QPixmap& banner() const { return bannerPicture; }
+    const QPixmap& banner() const;
 
     // The pictures that had to be replaced, by their paths below the root.
     const QStringList& missing() const { return missingPictures; }
@@ -45,11 +46,12 @@ public:
     static QString bannerPath();
 
 private:
-    QImage load(const QString& root, const QString& path, QSize size);
+    QImage load(const QString& path, QSize size);
 
+    QString root;
     std::array<QImage, spriteCount> sprites;
     std::array<QPixmap, foodCount> foods;
     QIcon programIcon;
-    QPixmap bannerPicture;
+    mutable QPixmap bannerPicture;
     QStringList missingPictures;
 };

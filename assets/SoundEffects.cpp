@@ -1,22 +1,8 @@
 #include "SoundEffects.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QFile>
-#include <QMediaDevices>
 
-namespace {
-QAudioFormat::SampleFormat sampleFormat(int bits)
-{
-    switch (bits) {
-    case 8: return QAudioFormat::UInt8;
-    case 16: return QAudioFormat::Int16;
-    case 32: return QAudioFormat::Int32;
-    default: return QAudioFormat::Unknown;
-    }
-}
-}
+#include "PulseOutput.h"
 
 SoundEffects::SoundEffects(const QString& folder)
 {
@@ -33,10 +19,14 @@ SoundEffects::SoundEffects(const QString& folder)
     }
 }
 
-SoundEffects::~SoundEffects()
+SoundEffects::~SoundEffects() = default;
+
+void SoundEffects::prepare()
 {
-    if (sink)
-        sink->stop();
+    if (prepared)
+        return;
+    prepared = true;
+    output = PulseOutput::open();
 }
 
 const WaveImage* SoundEffects::find(SoundEffect effect) const
@@ -50,34 +40,8 @@ void SoundEffects::play(SoundEffect effect)
     const WaveImage* wave = find(effect);
     if (!wave)
         return;
-    QAudioFormat format;
-    format.setChannelCount(wave->channels());
-    format.setSampleRate(wave->sampleRate());
-    format.setSampleFormat(sampleFormat(wave->bitsPerSample()));
-    if (!prepareSink(format))
-        return;
-    // Stopping cuts off the effect still playing; the new one, even the same
-    // one again, is read from its first sample.
-    sink->stop();
-    source.close();
-    const QByteArrayView samples = wave->samples();
-    source.setData(QByteArray::fromRawData(samples.data(), samples.size()));
-    source.open(QIODevice::ReadOnly);
-    sink->start(&source);
-}
-
-// A sink for the format on the default output, kept while the format stays
-// the same. False when there is no output to play on.
-bool SoundEffects::prepareSink(const QAudioFormat& format)
-{
-    if (sink && sink->format() == format)
-        return true;
-    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
-    if (output.isNull())
-        return false;
-    if (sink)
-        sink->stop();
-    source.close();
-    sink = std::make_unique<QAudioSink>(output, format);
-    return true;
+    prepare();
+    if (output)
+        output->play(wave->samples(),
+                     {wave->channels(), wave->sampleRate(), wave->bitsPerSample()});
 }

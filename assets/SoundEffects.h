@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QString>
 
@@ -11,8 +10,7 @@
 #include "GamePlatform.h"
 #include "WaveImage.h"
 
-class QAudioFormat;
-class QAudioSink;
+class PulseOutput;
 
 // The game's sound effects ("pop" when the worm eats, "oof" when it dies),
 // read once from the program's resources and played in the background. An effect that cannot be
@@ -24,6 +22,12 @@ public:
     ~SoundEffects();
     SoundEffects(const SoundEffects&) = delete;
     SoundEffects& operator=(const SoundEffects&) = delete;
+
+    // Opens the sound system, so that the first effect starts as quickly as
+    // the others. The game does this once its window is on screen, where
+    // loading the sound system no longer holds the window up; the first
+    // effect played does it too.
+    void prepare();
 
     // Starts the effect from its beginning, cutting off whatever effect is
     // still playing. Does nothing for an effect that is missing or not a
@@ -39,12 +43,8 @@ private:
         std::optional<WaveImage> wave;
     };
 
-    bool prepareSink(const QAudioFormat& format);
-
     std::array<Effect, soundEffectCount> effects;
-    // What the sink reads: a view of the playing effect's samples.
-    QBuffer source;
-    // Made at the first effect played, so a game with sound off never opens
-    // the sound system.
-    std::unique_ptr<QAudioSink> sink;
+    bool prepared = false;
+    // Declared after the effects, so it is gone before the samples it reads.
+    std::unique_ptr<PulseOutput> output;
 };

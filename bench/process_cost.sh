@@ -1,71 +1,124 @@
 #!/usr/bin/env bash
-# Start-up time, memory and CPU of the game against a bare Qt window with a menu
-# bar, both on the X display this runs on (scripts/measure.sh uses Xvfb).
+# What the game costs its machine beside its floor, a bare Qt window of its
+# shape (bench/bare_window_main.cpp), both on the X display this runs on
+# (scripts/measure.sh uses Xvfb) and, where pulseaudio is installed, with a
+# sound server of its own to play the effects on. Game and floor take turns,
+# so that whatever else loads the machine weighs on both alike.
 #   bench/process_cost.sh BUILD_DIR
+#   VERMILO_STARTS (7), VERMILO_PLAYS (5), VERMILO_PLAY_SECONDS (30)
 set -euo pipefail
 build=$1
+here=$(dirname "$0")
+source "$here/cost_table.sh"
 game=$build/app/vermilo
-bare=$build/bench/bare_window
+played=$build/bench/played_game
+floor=$build/bench/bare_window
 map_timer=$build/bench/map_timer
-starts=${VERMILO_STARTS:-10}
-play_seconds=${VERMILO_PLAY_SECONDS:-60}
-hz=$(getconf CLK_TCK)
+starts=${VERMILO_STARTS:-7}
+plays=${VERMILO_PLAYS:-5}
+play_seconds=${VERMILO_PLAY_SECONDS:-30}
 
-rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-stop() { kill "$1" 2>/dev/null || true; while kill -0 "$1" 2>/dev/null; do sleep 0.05; done; }
-# Median and range of the numbers on standard input.
-summary() { sort -n | awk '{v[NR] = $1} END {printf "median %.1f (%.1f to %.1f)", (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2), v[1], v[NR]}'; }
-# CPU use of a process over some seconds, in percent of one core.
-cpu_percent() {
-    local before after
-    before=$(cpu_ticks "$1"); sleep "$2"; after=$(cpu_ticks "$1")
-    awk -v t=$((after - before)) -v hz="$hz" -v s="$2" 'BEGIN {printf "%.2f", 100 * t / hz / s}'
+scratch=$(mktemp -d)
+sound_server=
+cleanup() {
+    [ -n "$sound_server" ] && kill "$sound_server" 2>/dev/null
+    rm -rf "$scratch"
 }
+trap cleanup EXIT
 
-startup_ms() { # title program
-    for _ in $(seq "$starts"); do
-        read -r ms pid < <("$map_timer" "$1" "$2")
-        echo "$ms"
-        stop "$pid"
-    done | summary
-}
-
-echo "Start-up to the window being mapped, ms over $starts starts:"
-echo "  bare window  $(startup_ms "Bare window" "$bare")"
-echo "  game         $(startup_ms "Vermilo" "$game")"
-
-read -r _ bare_pid < <("$map_timer" "Bare window" "$bare")
-sleep 2
-echo "Bare window: resident $(rss_kb "$bare_pid") kB after start-up; CPU while idle $(cpu_percent "$bare_pid" 10) % of a core"
-stop "$bare_pid"
-
-read -r _ game_pid < <("$map_timer" "Vermilo" "$game")
-sleep 2
-echo "Game: resident $(rss_kb "$game_pid") kB after start-up; CPU while idle $(cpu_percent "$game_pid" 10) % of a core"
-
-# A minute of play (VERMILO_PLAY_SECONDS), keys from outside as a player gives them: a fresh worm
-# every ten seconds, steered round a small square in the middle of the field.
-window=$(xdotool search --name '^Vermilo$' | head -1)
-xdotool windowfocus --sync "$window"
-play() {
-    local keys=(Left Up Right Down) i=0
-    while [ "$SECONDS" -lt "$1" ]; do
-        if [ $((i % 20)) -eq 0 ]; then
-            xdotool key F2; sleep 0.6; xdotool key Down; sleep 0.6
-        fi
-        xdotool key "${keys[i % 4]}"; i=$((i + 1)); sleep 0.5
+# A PulseAudio server with one null sink, reached by nothing but these programs.
+if command -v pulseaudio >/dev/null && command -v pactl >/dev/null; then
+    mkdir -m 700 "$scratch/runtime" "$scratch/home"
+    socket=$scratch/runtime/native
+    env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home" \
+        PULSE_RUNTIME_PATH="$scratch/runtime" PULSE_STATE_PATH="$scratch/home" \
+        DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent \
+        pulseaudio --daemonize=no -n --exit-idle-time=-1 --use-pid-file=no --system=no \
+        --realtime=no --high-priority=no --log-target=stderr \
+        "--load=module-native-protocol-unix auth-anonymous=1 socket=$socket" \
+        "--load=module-null-sink sink_name=measure rate=44100" 2>"$scratch/pulseaudio.log" &
+    sound_server=$!
+    for _ in $(seq 100); do
+        pactl --server="unix:$socket" info >/dev/null 2>&1 && break
+        sleep 0.1
     done
+    export PULSE_SERVER=unix:$socket
+    echo "Sound: a PulseAudio server of this script's own, with a null sink."
+else
+    export PULSE_SERVER=unix:/nonexistent/vermilo-measure
+    echo "Sound: no pulseaudio installed; the game plays silently."
+fi
+
+rss_mib() { awk '/^VmRSS/ { printf "%.2f", $2 / 1024 }' "/proc/$1/status"; }
+libraries() { awk '$6 ~ /\.so/ { print $6 }' "/proc/$1/maps" | sort -u | wc -l; }
+stop() { kill "$1" 2>/dev/null || true; while kill -0 "$1" 2>/dev/null; do sleep 0.05; done; }
+
+declare -A map_ms cpu_ms libs rss_start cpu_play switches_play wakes_play rss_play instructions
+# Starts one program, waits for its window and samples it: PROGRAM TITLE KEY [ARGUMENTS...]
+start_up() {
+    local title=$1 key=$2 ms pid cpu
+    shift 2
+    read -r ms pid cpu < <("$map_timer" "$title" "$@")
+    map_ms[$key]+="$ms "
+    cpu_ms[$key]+="$cpu "
+    libs[$key]+="$(libraries "$pid") "
+    sleep 1
+    rss_start[$key]+="$(rss_mib "$pid") "
+    stop "$pid"
 }
-start_ticks=$(cpu_ticks "$game_pid")
-rss_samples=("$(rss_kb "$game_pid")")
-end=$((SECONDS + play_seconds))
-play "$end" &
-player=$!
-while [ "$SECONDS" -lt "$end" ]; do sleep 10; rss_samples+=("$(rss_kb "$game_pid")"); done
-wait "$player"
-play_ticks=$(($(cpu_ticks "$game_pid") - start_ticks))
-echo "Game during $play_seconds s of play: resident kB every 10 s: ${rss_samples[*]}"
-echo "Game during $play_seconds s of play: CPU $(awk -v t="$play_ticks" -v hz="$hz" -v s="$play_seconds" \
-    'BEGIN {printf "%.2f", 100 * t / hz / s}') % of a core"
-stop "$game_pid"
+# Each program measures its own threads over the same stretch of its run.
+play() {
+    local title=$1 key=$2 ms pid cpu report
+    shift 2
+    report=$scratch/report.$key
+    read -r ms pid cpu < <("$map_timer" "$title" "$@" 2 "$play_seconds" 2>"$report")
+    sleep $((play_seconds + 1))
+    rss_play[$key]+="$(rss_mib "$pid") "
+    timeout 10 tail --pid="$pid" -f /dev/null || stop "$pid"
+    grep 'games,' "$report" >> "$scratch/plays" || true
+    read -r _ ms switches voluntary < <(grep '^usage ' "$report")
+    cpu_play[$key]+="$(awk -v ms="$ms" -v s="$play_seconds" 'BEGIN { printf "%.3f", ms / 10 / s }') "
+    switches_play[$key]+="$(awk -v n="$switches" -v s="$play_seconds" 'BEGIN { printf "%.1f", n / s }') "
+    wakes_play[$key]+="$(awk -v n="$voluntary" -v s="$play_seconds" 'BEGIN { printf "%.1f", n / s }') "
+}
+# Instructions from the start to the request that maps the window, under callgrind.
+count_instructions() {
+    local title=$1 key=$2 out=$scratch/callgrind.$2 pid
+    shift 2
+    read -r _ pid _ < <("$map_timer" "$title" valgrind --tool=callgrind --callgrind-out-file="$out" \
+        --dump-before=xcb_map_window "$@" 2>/dev/null)
+    stop "$pid"
+    instructions[$key]+="$(awk '/^summary:|^totals:/ { printf "%.2f", $2 / 1e6; exit }' "$out.1") "
+}
+
+echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+for round in $(seq "$starts"); do
+    if [ $((round % 2)) -eq 1 ]; then
+        start_up "Bare window" floor "$floor"; start_up Vermilo game "$game"
+    else
+        start_up Vermilo game "$game"; start_up "Bare window" floor "$floor"
+    fi
+done
+if command -v valgrind >/dev/null; then
+    count_instructions "Bare window" floor "$floor"
+    count_instructions Vermilo game "$game"
+fi
+for round in $(seq "$plays"); do
+    play "Bare window" floor "$floor"
+    play Vermilo game "$played"
+done
+echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "Each play (the autoplayer's thinking is left out of the game's processor time):" \
+     "$(grep 'games,' "$scratch/plays" | paste -sd';')"
+echo
+cost_table_header "Linux (X11), the game against a bare Qt window of its shape"
+cost_row "start-up to the window mapped, ms" "${map_ms[game]}" "${map_ms[floor]}"
+cost_row "processor time to the window mapped, ms" "${cpu_ms[game]}" "${cpu_ms[floor]}"
+[ -n "${instructions[game]:-}" ] &&
+    cost_row "instructions to the window mapped, millions" "${instructions[game]}" "${instructions[floor]}"
+cost_row "shared libraries mapped at start-up" "${libs[game]}" "${libs[floor]}" 0
+cost_row "resident memory 1 s after start-up, MiB" "${rss_start[game]}" "${rss_start[floor]}" 2
+cost_row "CPU while the worm runs, % of a core" "${cpu_play[game]}" "${cpu_play[floor]}" 3
+cost_row "context switches per second while it runs" "${switches_play[game]}" "${switches_play[floor]}"
+cost_row "  of them voluntary (the process went to sleep)" "${wakes_play[game]}" "${wakes_play[floor]}"
+cost_row "resident memory after the play, MiB" "${rss_play[game]}" "${rss_play[floor]}" 2

@@ -5,12 +5,15 @@
 #include <cstdlib>
 
 #include "ClockRandom.h"
+#include "DisplaySettings.h"
 #include "frmMain.h"
 #include "TickProbe.h"
 
 int main(int argc, char* argv[])
 {
+    DisplaySettings::beforeApplication();
     QApplication app(argc, argv);
+    DisplaySettings::afterApplication();
     const int ticks = argc > 1 ? std::atoi(argv[1]) : 300;
     ClockRandom random;
     frmMain window(random);

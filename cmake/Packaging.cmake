@@ -14,8 +14,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vermilo.example/)
 # The shared libraries come from dpkg-shlibdeps; Qt's platform plugins are
-# loaded at run time, so the X11 one is named here and Wayland's recommended.
+# loaded at run time, so the X11 one is named here and Wayland's recommended,
+# as is the sound server's client library, which the game loads once its
+# window is on screen (without it the game plays silently).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ocr-a, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ocr-a, qt6-wayland, libpulse0")
 include(CPack)

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds the optimised preset and prints the game's cost figures: worm step and
 # food placement times, the timers' real periods, the board's painted area per
-# tick, and start-up time, memory and CPU against a bare Qt window. The figures
-# are printed, never judged: nothing here fails for being slow.
-#   VERMILO_BENCH_REPETITIONS (15), VERMILO_TICKS (300), VERMILO_STARTS (10)
+# tick, how late the first sound of a run comes, and start-up time, memory, CPU
+# and wake-ups against a bare Qt window of the game's shape. The figures are
+# printed, never judged: nothing here fails for being slow.
+#   VERMILO_BENCH_REPETITIONS (15), VERMILO_TICKS (300), VERMILO_SOUND_RUNS (5),
+#   VERMILO_STARTS (7), VERMILO_PLAYS (5), VERMILO_PLAY_SECONDS (30)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -45,5 +47,10 @@ echo "== Timers and painting in the real window under Xvfb, a bot playing in rea
 "${xvfb[@]}" "$build/bench/tick_probe" "${VERMILO_TICKS:-300}" 2>/dev/null
 
 echo
-echo "== Process cost under Xvfb"
+echo "== The first sound of a run"
+"${xvfb[@]}" "$build/bench/sound_latency" "${VERMILO_SOUND_RUNS:-5}" 2>/dev/null
+
+echo
+echo "== Process cost under Xvfb: the game against its floor, a bare window of its shape"
+# Each table comes from a script that prints its rows with bench/cost_table.sh.
 "${xvfb[@]}" bench/process_cost.sh "$build" 2>/dev/null

@@ -6,12 +6,12 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ clang pkgconf git python3
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools libpulse-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
     libwayland-dev
-    # run, on X11 and on Wayland (the sound effects play through libqt6multimedia6,
-    # which talks to PulseAudio, or PipeWire's stand-in for it, through libpulse0)
-    qt6-qpa-plugins qt6-wayland fonts-ocr-a fonts-dejavu-core libqt6multimedia6 libpulse0
+    # run, on X11 and on Wayland (the sound effects play through libpulse0, which
+    # talks to PulseAudio or PipeWire's stand-in for it)
+    qt6-qpa-plugins qt6-wayland fonts-ocr-a fonts-dejavu-core libpulse0
     # test: a real X server, key input and screenshots, a sound server to record from
     xvfb xauth xdotool x11-utils imagemagick libxcb1-dev
     pulseaudio pulseaudio-utils sox

@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 
 #include "FormBuilder.h"
 #include "frmAbout.h"
@@ -266,6 +267,21 @@ void frmMain::setMenuChecked(MenuMark mark, bool checked)
 void frmMain::showMainWindow()
 {
     show();
+    // The sound system is opened once the window is on screen, so that loading
+    // it does not hold the window up and the first effect starts at once.
+    if (QWindow* window = windowHandle())
+        window->installEventFilter(this);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    QWindow* window = windowHandle();
+    if (watched == window && event->type() == QEvent::Expose && window->isExposed()) {
+        window->removeEventFilter(this);
+        // After the window's first picture has been drawn and sent.
+        QTimer::singleShot(0, this, [this] { sounds.prepare(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::playSound(SoundEffect effect)

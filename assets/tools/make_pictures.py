@@ -6,10 +6,13 @@
                                drawing; exit status 1 and a list if they differ
 
 Sprites, food and the banner become XPM files (text, so a change shows in a
-diff), and 24-bit BMP files under bitmaps/ that the Windows program carries
-as its bitmap resources; the icon becomes an SVG, PNGs for the desktop and an
-.ico file of 16, 32, 48 and 256 pixels, the Windows program's icon. The Qt
-program loads its pictures through pictures.qrc, which is written here as well.
+diff), and 24-bit BMP files under bitmaps/ that both programs load: the
+Windows program carries them as its bitmap resources, and the Qt program reads
+them several times faster than the XPM text. The icon becomes an SVG, PNGs for
+the desktop and the game's window (one bit a pixel, quick to read) and an
+.ico file of 16, 32, 48 and 256 pixels, the Windows program's icon. The Qt program loads its pictures through pictures.qrc, which
+is written here as well; the bitmaps are stored in it uncompressed, so reading
+one is a plain copy.
 """
 
 import argparse
@@ -24,11 +27,13 @@ import foods  # noqa: E402
 import icon  # noqa: E402
 import sprites  # noqa: E402
 from picturelib import bmp_bytes, grid_colours, ico_bytes, ico_image, png_bytes  # noqa: E402
-from picturelib import png_pixels  # noqa: E402
+from picturelib import png_pixels, png_two_colour_bytes  # noqa: E402
 from picturelib import rgba_rows, xpm_text  # noqa: E402
 
 ASSETS = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ICO_SIZES = (16, 32, 48)
+# A resource stored as it is, not packed.
+STORED = 'compression-algorithm="none"'
 
 
 def build():
@@ -41,7 +46,7 @@ def build():
         path = f"sprites/{name}.xpm"
         files[path] = xpm_text(name, rows, sprites.PALETTE).encode()
         files[f"bitmaps/{name}.bmp"] = bmp_bytes(rows, sprites.PALETTE)
-        qrc.append(f"        <file>{path}</file>")
+        qrc.append(f'        <file alias="sprites/{name}.bmp" {STORED}>bitmaps/{name}.bmp</file>')
 
     food_set = foods.all_foods()
     for index, (stem, rows, palette) in enumerate(food_set):
@@ -51,7 +56,7 @@ def build():
         path = f"food/{stem}.xpm"
         files[path] = xpm_text(stem, rows, palette).encode()
         files[f"bitmaps/{stem}.bmp"] = bmp_bytes(rows, palette)
-        qrc.append(f'        <file alias="food/{index}.xpm">{path}</file>')
+        qrc.append(f'        <file alias="food/{index}.bmp" {STORED}>bitmaps/{stem}.bmp</file>')
 
     _, apple_rows, apple_palette = food_set[0]
     banner_rows, banner_palette = banner.make({name: rows for name, (rows, _) in
@@ -59,19 +64,19 @@ def build():
                                               sprites.PALETTE, apple_rows, apple_palette)
     files["banner.xpm"] = xpm_text("banner", banner_rows, banner_palette).encode()
     files["bitmaps/banner.bmp"] = bmp_bytes(banner_rows, banner_palette)
-    qrc.append("        <file>banner.xpm</file>")
+    qrc.append(f'        <file alias="banner.bmp" {STORED}>bitmaps/banner.bmp</file>')
 
     icon_palette = {"#": icon.COLOUR, ".": None}
     for size in icon.PNG_SIZES:
         rows = icon.rows(size)
         path = f"icon/vermilo-{size}.png"
-        files[path] = png_bytes(rgba_rows(rows, icon_palette), size, size)
+        files[path] = png_two_colour_bytes(rows, icon.COLOUR)
         qrc.append(f"        <file>{path}</file>")
     # The small sizes in 256 colours with a transparency mask, the large one as
-    # the PNG that icon files hold at that size.
+    # the RGBA PNG that icon files hold at that size.
     files["icon/vermilo.ico"] = ico_bytes(
         [(size, 8, ico_image(icon.rows(size), icon.COLOUR)) for size in ICO_SIZES]
-        + [(256, 32, files["icon/vermilo-256.png"])])
+        + [(256, 32, png_bytes(rgba_rows(icon.rows(256), icon_palette), 256, 256))])
     files["icon/vermilo.svg"] = icon.svg_text().encode()
 
     files["pictures.qrc"] = ("<!DOCTYPE RCC>\n<!-- Written by tools/make_pictures.py. -->\n"

@@ -35,7 +35,7 @@ if [ -f "$deb" ]; then
     dpkg-deb -f "$deb" Depends >"$scratch/depends"
     dpkg-deb -f "$deb" Recommends >"$scratch/recommends"
     check "the package depends on Qt's widgets" grep -q 'libqt6widgets6' "$scratch/depends"
-    check "the package depends on Qt's multimedia" grep -q 'libqt6multimedia6' "$scratch/depends"
+    check "the package recommends the sound server's client" grep -q 'libpulse0' "$scratch/recommends"
     check "the package depends on the X11 platform plugin" grep -q 'qt6-qpa-plugins' "$scratch/depends"
     check "the package recommends the score's font" grep -q 'fonts-ocr-a' "$scratch/recommends"
     check "the package's version is the game's" test "$(dpkg-deb -f "$deb" Version)" = 1.1.0.3

@@ -54,7 +54,7 @@ TEST(PictureLoading, replacesAPictureOfTheWrongSize)
     ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("sprites")));
     QImage tooBig(17, 16, QImage::Format_RGB32);
     tooBig.fill(Qt::red);
-    ASSERT_TRUE(tooBig.save(folder.filePath(Pictures::spritePath(Sprite::pWHU)), "XPM"));
+    ASSERT_TRUE(tooBig.save(folder.filePath(Pictures::spritePath(Sprite::pWHU)), "BMP"));
     const Pictures loaded(folder.path() + QLatin1Char('/'));
     EXPECT_TRUE(loaded.missing().contains(Pictures::spritePath(Sprite::pWHU)));
     EXPECT_EQ(loaded.sprite(Sprite::pWHU).size(), QSize(16, 16));

@@ -105,15 +105,28 @@ QString PrivateSoundServer::log() const
     return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
 }
 
-bool PrivateSoundServer::answers()
+std::optional<QByteArray> PrivateSoundServer::pactl(const QStringList& arguments)
 {
     QProcess pactl;
     pactl.setChildProcessModifier(dieWithParent);
-    pactl.start("pactl", {"--server=" + address(), "info"});
+    pactl.start("pactl", QStringList {"--server=" + address()} + arguments);
     if (!pactl.waitForFinished(commandMilliseconds)) {
         pactl.kill();
         pactl.waitForFinished(commandMilliseconds);
-        return false;
+        return std::nullopt;
     }
-    return pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
+    if (pactl.exitStatus() != QProcess::NormalExit || pactl.exitCode() != 0)
+        return std::nullopt;
+    return pactl.readAllStandardOutput();
+}
+
+bool PrivateSoundServer::answers()
+{
+    return pactl({"info"}).has_value();
+}
+
+int PrivateSoundServer::playbackStreams()
+{
+    const auto listed = pactl({"list", "short", "sink-inputs"});
+    return listed ? static_cast<int>(listed->count('\n')) : -1;
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <optional>
+
 // A PulseAudio server of the tests' own, in a temporary folder, with a single
 // null sink whose monitor can be recorded. It stops with this object, and
 // with the test process if that dies first.
@@ -29,7 +31,13 @@ public:
     // What the server said so far.
     QString log() const;
 
+    // How many streams are open for playback on the server; -1 when it cannot
+    // be asked.
+    int playbackStreams();
+
 private:
+    // What pactl prints for these arguments; nothing when it fails.
+    std::optional<QByteArray> pactl(const QStringList& arguments);
     bool answers();
 
     QTemporaryDir folder;

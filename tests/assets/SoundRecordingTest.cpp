@@ -162,6 +162,16 @@ TEST_F(RecordedSound, aNewEffectCutsOffTheOneStillPlaying)
               << popStart * 1e6 << " us for the one that cuts it off\n";
 }
 
+// A stream left open would keep the server calling the game between effects.
+TEST_F(RecordedSound, noStreamStaysOpenOnceTheEffectsHavePlayed)
+{
+    Game game;
+    game.eat();
+    game.die();
+    recording();
+    EXPECT_EQ(server->playbackStreams(), 0);
+}
+
 TEST_F(RecordedSound, withSoundFxOffEatingAndDyingAreSilent)
 {
     Game game;

@@ -1,9 +1,9 @@
 #include "WindowsStormFrontEnd.h"
 
+#include "FormBuilder.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "frmMain.h"
-#include "FormBuilder.h"
 #include "WindowChecks.h"
 #include "WindowProbe.h"
 
@@ -155,7 +155,8 @@ std::string WindowsStormFrontEnd::problem()
 {
     if (!IsWindowVisible(window.window()))
         return "the main window is gone";
-    if (const auto problems = referee.check(window.game().state(), viewOf(window)); !problems.empty())
+    if (const auto problems = referee.check(window.game().state(), viewOf(window));
+        !problems.empty())
         return problems.front();
     if (std::string difference = boardDifference(window, referee); !difference.empty())
         return difference;
