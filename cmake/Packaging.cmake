@@ -18,6 +18,7 @@ add_custom_target(debian_changelog ALL DEPENDS debian/changelog.gz)
 install(FILES ${PROJECT_BINARY_DIR}/debian/copyright ${PROJECT_BINARY_DIR}/debian/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vermilo)
 
+include(cmake/ReleasePackages.cmake)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vermilo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -13,8 +13,10 @@ set(CPACK_PACKAGE_EXECUTABLES vermilo Vermilo)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 
-# A 64-bit installer for a 64-bit program, into the 64-bit Program Files.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# A 64-bit installer for a 64-bit program, into the 64-bit Program Files. The
+# installer keeps no file times, which would make every build of it differ:
+# the files it installs get the time they are installed.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\nSetDateSave off")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_PACKAGE_NAME Vermilo)
 set(CPACK_NSIS_DISPLAY_NAME Vermilo)
@@ -23,4 +25,5 @@ set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/assets/icon/vermilo.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME vermilo.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT https://vermilo.example/)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+include(cmake/ReleasePackages.cmake)
 include(CPack)

@@ -21,6 +21,7 @@ packages=(
     # package and check the desktop files and the Windows resources; check the
     # package and its program as Debian checks its own (lintian, hardening-check)
     dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64 lintian devscripts
+    strip-nondeterminism
     # the Windows program: cross-compiled, tested under Wine on a virtual display
     # with a window manager, packed into an installer
     g++-mingw-w64-x86-64-posix googletest wine wine64 openbox nsis

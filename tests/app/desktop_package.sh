@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the game into a scratch root, builds its Debian package, and checks
 # both with the desktop's own validators and Debian's: the entry, the metainfo,
-# the icons, the program's hardening, the package's file list, dependencies
-# and lintian's verdict.
+# the icons, the program's hardening, the package's file list, dependencies,
+# lintian's verdict and its checksum.
 set -u
 build=$1
 source=$2
@@ -57,6 +57,8 @@ if [ -f "$deb" ]; then
         "$(dpkg-parsechangelog -l "$source/cmake/debian/changelog" -S Version)" = \
         "$(dpkg-deb -f "$deb" Version)"
     check "lintian finds no error in the package" lintian --fail-on error "$deb"
+    check "SHA256SUMS beside the package holds its checksum" \
+        sh -c "cd '$scratch/package' && grep -q ' $(basename "$deb")\$' SHA256SUMS && sha256sum -c SHA256SUMS"
 fi
 
 finish_checks
