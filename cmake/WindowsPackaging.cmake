@@ -9,7 +9,9 @@ set(CPACK_PACKAGE_VENDOR "The Vermilo developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Vermilo, a worm arcade game")
 set(CPACK_PACKAGE_FILE_NAME vermilo-${PROJECT_VERSION}-windows-x64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Vermilo)
-set(CPACK_PACKAGE_EXECUTABLES vermilo Vermilo)
+# The Start-menu shortcut leads to the program where it is installed, in the
+# installation folder itself.
+set(CPACK_NSIS_MENU_LINKS vermilo.exe Vermilo)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 
