@@ -16,11 +16,11 @@ bool sameLetters(std::string_view a, std::string_view b)
 
 using SoundPlayer = decltype(&sndPlaySoundW);
 
-// winmm is not one of the DLLs Windows always takes from its own folder, so
-// the program does not import it: a winmm.dll left beside the program (in
-// Downloads, say) would be loaded in its place. It is taken from the system
-// folder alone, once, and stays loaded for the program's life, because a sound
-// goes on playing inside it after the call that started it has returned.
+// winmm is not one of Windows' known DLLs, which it always takes from the
+// system folder, so the program does not import it: a winmm.dll left beside
+// the program (in Downloads, say) would be loaded in its place. It is taken
+// from the system folder alone, once, and stays loaded for the program's life,
+// because a sound goes on playing inside it after the call that started it.
 SoundPlayer systemSoundPlayer()
 {
     static const SoundPlayer player = [] {
