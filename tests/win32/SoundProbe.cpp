@@ -1,15 +1,20 @@
 #include <windows.h>
 
+#include <string>
+
 #include "SoundResources.h"
 
-// Plays "pop" and then "oof" through the game's own sound code, each to its
-// end and with a pause between, for the planted-DLL test to record.
-int main()
+// Plays the effect named on its command line ("pop" or "oof") through the
+// game's own sound code and waits for it to end, for the planted-DLL test to
+// record.
+int main(int argc, char* argv[])
 {
+    if (argc != 2)
+        return 2;
     const SoundResources sounds(GetModuleHandleW(nullptr));
-    sounds.play("pop");
-    Sleep(1000);
-    sounds.play("oof");
-    Sleep(1500);
+    if (!sounds.find(argv[1]))
+        return 1;
+    sounds.play(argv[1]);
+    Sleep(2000);
     return 0;
 }
