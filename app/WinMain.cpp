@@ -7,6 +7,10 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
+    // First of all: from here on DLLs come from the system folder only, never
+    // from the program's own folder (Downloads, say), where anyone may have
+    // left a DLL of the same name.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     try {
         ClockRandom random;
         frmMain window(instance, random);

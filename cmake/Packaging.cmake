@@ -1,4 +1,24 @@
 # A Debian package of exactly what `cmake --install` installs.
+
+# Debian's documentation of every package: the licence as a machine-readable
+# copyright file, and the changelog compressed without a name or time.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+# The licence's terms after its heading and copyright line, as the field's
+# continuation lines: each indented by one space, an empty one written " .".
+string(REGEX REPLACE "^.*Copyright[^\n]*\n" "" licence "${licence}")
+string(STRIP "${licence}" licence)
+string(REPLACE "\n\n" "\n.\n" licence "${licence}")
+string(REPLACE "\n" "\n " VERMILO_LICENSE_TEXT " ${licence}")
+configure_file(cmake/debian/copyright.in debian/copyright @ONLY)
+configure_file(cmake/debian/changelog debian/changelog COPYONLY)
+add_custom_command(OUTPUT debian/changelog.gz
+                   COMMAND gzip -9nkf debian/changelog
+                   DEPENDS ${PROJECT_BINARY_DIR}/debian/changelog)
+add_custom_target(debian_changelog ALL DEPENDS debian/changelog.gz)
+install(FILES ${PROJECT_BINARY_DIR}/debian/copyright ${PROJECT_BINARY_DIR}/debian/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vermilo)
+
+include(cmake/ReleasePackages.cmake)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vermilo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

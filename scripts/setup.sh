@@ -18,8 +18,10 @@ packages=(
     # test: Wayland compositors (one that draws title bars, one that leaves them
     # to the program) with key input, screenshots and X11 through XWayland
     sway wtype grim weston xwayland
-    # package and check the desktop files and the Windows resources
-    dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64
+    # package and check the desktop files and the Windows resources; check the
+    # package and its program as Debian checks its own (lintian, hardening-check)
+    dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64 lintian devscripts
+    strip-nondeterminism
     # the Windows program: cross-compiled, tested under Wine on a virtual display
     # with a window manager and in Wine's own virtual desktop, with Wine's own
     # fonts for title bars and dialogs, packed into an installer

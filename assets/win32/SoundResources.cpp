@@ -3,7 +3,27 @@
 #include <mmsystem.h>
 #include <string>
 
-SoundResources::SoundResources(HMODULE module)
+namespace {
+using SoundPlayer = decltype(&sndPlaySoundW);
+
+// winmm is not one of Windows' known DLLs, which it always takes from the
+// system folder, so the program does not import it: a winmm.dll left beside
+// the program (in Downloads, say) would be loaded in its place. It is taken
+// from the system folder alone, once, and stays loaded for the program's life,
+// because a sound goes on playing inside it after the call that started it.
+SoundPlayer systemSoundPlayer()
+{
+    static const SoundPlayer player = [] {
+        HMODULE winmm = LoadLibraryExW(L"winmm.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        FARPROC found = winmm ? GetProcAddress(winmm, "sndPlaySoundW") : nullptr;
+        // Through the generic function type, which converts to any other.
+        return reinterpret_cast<SoundPlayer>(reinterpret_cast<void (*)()>(found));
+    }();
+    return player;
+}
+}
+
+SoundResources::SoundResources(HMODULE module) : player(systemSoundPlayer())
 {
     for (int i = 0; i < soundEffectCount; ++i) {
         const std::string name = soundEffectName(static_cast<SoundEffect>(i));
@@ -22,6 +42,7 @@ const void* SoundResources::find(SoundEffect effect) const
 void SoundResources::play(SoundEffect effect) const
 {
     // The image lives as long as the program, so it outlasts any playback.
-    if (const void* image = find(effect))
-        sndPlaySoundW(static_cast<LPCWSTR>(image), SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
+    const void* image = find(effect);
+    if (image && player)
+        player(static_cast<LPCWSTR>(image), SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
 }

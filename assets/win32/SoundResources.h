@@ -7,8 +7,9 @@
 
 // The game's sound effects on Windows ("pop" when the worm eats, "oof" when
 // it dies): the program's WAVE resources, found and locked once and played in
-// the background. Every failure is ignored: an effect that cannot be found or
-// played is simply not heard.
+// the background through the system's winmm. Every failure is ignored: an
+// effect that cannot be found or played, or a system without winmm, is simply
+// not heard.
 class SoundResources {
 public:
     explicit SoundResources(HMODULE module);
@@ -22,4 +23,5 @@ public:
 
 private:
     std::array<const void*, soundEffectCount> effects {};
+    BOOL(WINAPI* player)(LPCWSTR, UINT);
 };

@@ -22,14 +22,8 @@ fail() {
     exit 1
 }
 
-window=
-for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name '^Vermilo$' 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    kill -0 "$game_pid" 2>/dev/null || fail "the program ended before showing its window"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled Vermilo within 30 s"
+. "$(dirname "$0")/game_window.sh"
+wait_for_window "$game_pid"
 
 read -r width height left top < <(timeout 60 wine "$probe")
 echo "client area ${width} x ${height} at (${left}, ${top})"
@@ -75,18 +69,8 @@ steered=$(cells steered)
 echo "after Down: $steered"
 [[ " $steered " =~ \ [1-9][0-9]*,[0-9]+\  ]] || fail "the worm did not turn down the field"
 
-xdotool key alt+g
-sleep 0.5
-xdotool key x
-for _ in $(seq 200); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$game_pid" 2>/dev/null && fail "Game > Exit did not end the program within 20 s"
-status=0
-wait "$game_pid" || status=$?
+exit_by_menu "$game_pid"
 trap - EXIT
-[ "$status" = 0 ] || fail "Game > Exit ended the program with status $status"
 if grep 'warn:heap' "$work/game.log"; then
     fail "Wine's heap checks warned while the program ran"
 fi

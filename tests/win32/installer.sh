@@ -26,6 +26,8 @@ in_wine wine "$installer" /S || fail "the silent install failed"
 for file in "$folder/vermilo.exe" "$folder/LICENSE.txt" "$folder/Uninstall.exe" "$menu/Vermilo.lnk"; do
     [ -f "$file" ] || fail "not installed: ${file#"$WINEPREFIX/"}"
 done
+strings -a "$menu/Vermilo.lnk" | grep -qxF 'C:\Program Files\Vermilo\vermilo.exe' ||
+    fail "the Start-menu shortcut does not lead to the installed vermilo.exe"
 
 in_wine wine 'C:\Program Files\Vermilo\Uninstall.exe' /S '_?=C:\Program Files\Vermilo' ||
     fail "the silent uninstall failed"

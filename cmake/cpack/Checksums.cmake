@@ -1,0 +1,45 @@
+# Run by cpack after making each package. A zip is written again with its
+# entries in name order, owned by no one and stamped with the packages' time,
+# as Debian normalises the zips it ships. SHA256SUMS beside the packages then
+# gets each new package's checksum, in place of an earlier one of that name;
+# lines of packages no longer there are dropped.
+set(zip_time "")
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(zip_time --timestamp "$ENV{SOURCE_DATE_EPOCH}")
+endif()
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+    if(package MATCHES "\\.zip$")
+        find_program(strip_nondeterminism strip-nondeterminism REQUIRED)
+        execute_process(COMMAND ${strip_nondeterminism} --type zip ${zip_time} "${package}"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+endforeach()
+
+# Entries are "name|checksum" while they are sorted by name.
+set(sums "${CPACK_PACKAGE_DIRECTORY}/SHA256SUMS")
+set(entries "")
+set(new_names "")
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+    get_filename_component(name "${package}" NAME)
+    file(SHA256 "${package}" checksum)
+    list(APPEND entries "${name}|${checksum}")
+    list(APPEND new_names "${name}")
+endforeach()
+if(EXISTS "${sums}")
+    file(STRINGS "${sums}" old_lines)
+    foreach(line IN LISTS old_lines)
+        if(line MATCHES "^([0-9a-f]+)  (.+)$")
+            set(name "${CMAKE_MATCH_2}")
+            if(NOT name IN_LIST new_names AND EXISTS "${CPACK_PACKAGE_DIRECTORY}/${name}")
+                list(APPEND entries "${name}|${CMAKE_MATCH_1}")
+            endif()
+        endif()
+    endforeach()
+endif()
+list(SORT entries)
+set(text "")
+foreach(entry IN LISTS entries)
+    string(REGEX REPLACE "^(.*)\\|([0-9a-f]+)$" "\\2  \\1\n" line "${entry}")
+    string(APPEND text "${line}")
+endforeach()
+file(WRITE "${sums}" "${text}")
