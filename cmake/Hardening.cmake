@@ -8,7 +8,8 @@
 # DEP). MinGW's stack protector and fortified calls come in libssp, which would
 # import advapi32 for its canary, and the program imports only the system DLLs
 # it cannot do without.
-if(WIN32)
+# A page's WebAssembly has no stack to smash nor relocations to protect.
+if(WIN32 OR EMSCRIPTEN)
     return()
 endif()
 

@@ -26,6 +26,9 @@ packages=(
     # with a window manager and in Wine's own virtual desktop, with Wine's own
     # fonts for title bars and dialogs, packed into an installer
     g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine openbox nsis
+    # the browser version: compiled by emscripten, its rules' tests run under
+    # node, the page checked in headless Chromium driven by Selenium, zipped
+    emscripten nodejs chromium chromium-driver python3-selenium zip
 )
 
 missing=()

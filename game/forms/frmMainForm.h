@@ -51,6 +51,10 @@ inline constexpr Timer Timer2 {.name = "Timer2", .interval = 100, .container = "
 
 inline constexpr std::array elements {picBoard, lblScore};
 
+// Where the game cannot close its own window (a page in a browser's tab), what
+// the field shows once Game > Exit has ended it.
+inline constexpr const char* endedNotice = "Vermilo has ended. Reload the page to play again.";
+
 inline constexpr Window form {
     .name = "frmMain",
     .caption = "Vermilo",
