@@ -137,10 +137,15 @@ void buildElement(const Window& window, const Element& element)
         Page::setAttribute(id, "rel", "noopener noreferrer");
         Page::setText(id, element.text);
         break;
-    case Kind::Image: Page::setAttribute(id, "src", pictureUrl(element.picture)); break;
+    // A panel's pictures are fetched when it first shows, not with the page.
+    case Kind::Image:
+        Page::setAttribute(id, "loading", "lazy");
+        Page::setAttribute(id, "src", pictureUrl(element.picture));
+        break;
     case Kind::Picture: {
         const std::string image = id + "-image";
         Page::create(id, "img", image);
+        Page::setAttribute(image, "loading", "lazy");
         Page::setAttribute(image, "src", pictureUrl(element.picture));
         Page::setStyle(image, "display", "block");
         break;

@@ -19,7 +19,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void vermilo_loaded()
 
 int main()
 {
-    page = new frmMain;
+    // The sprites are asked for first: the field waits for them.
     static std::array<std::string, spriteCount> files;
     static std::array<const char*, spriteCount> names {};
     for (int i = 0; i < spriteCount; ++i) {
@@ -29,5 +29,6 @@ int main()
         names.at(index) = files.at(index).c_str();
     }
     vermilo_load(frmMainForm::lblScore.font.face, "fonts/score.ttf", names.data(), spriteCount);
+    page = new frmMain;
     return 0;
 }
