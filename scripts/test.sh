@@ -20,8 +20,8 @@ hz=$(getconf CLK_TCK)
 logs=build/test-logs
 
 minutes() { awk -v s="$1" 'BEGIN {printf "%.1f", s / 60}'; }
-# CPU seconds (user and system) of the finished children of the shell running this.
-cpu_seconds() { awk -v hz="$hz" '{printf "%.0f", ($16 + $17) / hz}' "/proc/$BASHPID/stat"; }
+# CPU seconds (user and system) of the finished children of process $1.
+cpu_seconds() { awk -v hz="$hz" '{printf "%.0f", ($16 + $17) / hz}' "/proc/$1/stat"; }
 
 start=$SECONDS
 scripts/setup.sh || exit 1
@@ -32,27 +32,35 @@ mkdir -p "$logs"
 # Runs one stage's tests; leaves their output in $logs/PRESET.log and
 # "status wall-seconds cpu-seconds" in $logs/PRESET.times.
 run_tests() {
-    local preset=$1 start=$SECONDS status
+    local preset=$1 start=$SECONDS status self=$BASHPID
     ctest --preset "$preset" -j "$jobs" >"$logs/$preset.log" 2>&1
     status=$?
-    echo "$status $((SECONDS - start)) $(cpu_seconds)" >"$logs/$preset.times"
+    echo "$status $((SECONDS - start)) $(cpu_seconds "$self")" >"$logs/$preset.times"
 }
 
 # Builds one stage, leaving "wall-seconds cpu-seconds" in $logs/PRESET.build.
 build() {
-    local preset=$1 start=$SECONDS status=0
+    local preset=$1 start=$SECONDS status=0 self=$BASHPID
     if cmake --preset "$preset" -DVERMILO_WERROR=ON >"$logs/$preset.configure" 2>&1; then
         nice -n 10 cmake --build --preset "$preset" || status=$?
     else
         cat "$logs/$preset.configure"
         status=1
     fi
-    echo "$((SECONDS - start)) $(cpu_seconds)" >"$logs/$preset.build"
+    echo "$((SECONDS - start)) $(cpu_seconds "$self")" >"$logs/$preset.build"
     return "$status"
 }
 
+# Tests still running when the script is stopped go with it, and so does
+# everything they started.
+stop_tree() {
+    local child
+    for child in $(cat /proc/"$1"/task/*/children 2>/dev/null); do stop_tree "$child"; done
+    kill "$1" 2>/dev/null
+}
 testers=()
-trap 'kill "${testers[@]}" 2>/dev/null' EXIT
+trap 'for tester in "${testers[@]}"; do stop_tree "$tester"; done' EXIT
+trap 'exit 130' INT TERM
 for preset in "${stages[@]}"; do
     echo "== build $preset"
     if (build "$preset"); then
@@ -61,6 +69,7 @@ for preset in "${stages[@]}"; do
     fi
 done
 wait
+trap - EXIT
 
 summary=()
 passed_total=0
