@@ -1,5 +1,6 @@
 #include "PageTimer.h"
 
+#include <algorithm>
 #include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
 
@@ -32,18 +33,20 @@ void PageTimer::stop()
 
 void PageTimer::schedule(double now)
 {
-    handle = emscripten_set_timeout(fire, due - now, this);
+    handle = emscripten_set_timeout(fire, std::max(0.0, due - now), this);
 }
 
 void PageTimer::fire(void* timer)
 {
     auto& self = *static_cast<PageTimer*>(timer);
     const double now = emscripten_get_now();
-    // Ticks that were due while the page could not run are left out; the
-    // next keeps to the same beat.
-    do
-        self.due += self.interval;
-    while (self.due <= now);
+    self.due += self.interval;
+    // A tick or two behind (a busy machine) are run at once, so the mean
+    // period holds; further behind, the page could not run at all (a hidden
+    // tab), and the ticks missed are dropped to keep the same beat.
+    if (now - self.due > catchUpIntervals * self.interval)
+        while (self.due <= now)
+            self.due += self.interval;
     // The next tick is set before this one runs, which may stop the timer.
     self.schedule(now);
     self.tick();
