@@ -75,7 +75,9 @@ std::string colour(const Colour& colour)
     case ColourRole::WindowText: return "CanvasText";
     case ColourRole::WindowFrame: return "WindowFrame";
     case ColourRole::ButtonFace: return "ButtonFace";
-    case ColourRole::ActiveBorder: return "ActiveBorder";
+    // Browsers now show ActiveBorder as a button's dark outline; the desktop's
+    // is the light grey of a window's frame.
+    case ColourRole::ActiveBorder: return "ButtonFace";
     default: return "transparent";
     }
 }
@@ -126,8 +128,11 @@ void buildElement(const Window& window, const Element& element)
         Page::setText(id, pageText(element.text));
         break;
     case Kind::Button:
-        Page::setStyle(id, "background", "ButtonFace");
+        // The browser's own button, its caption centred.
+        Page::setStyle(id, "border", "");
+        Page::setStyle(id, "background", "");
         Page::setStyle(id, "color", "ButtonText");
+        Page::setStyle(id, "text-align", "center");
         Page::setText(id, element.text);
         break;
     case Kind::Link:
