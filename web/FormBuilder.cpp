@@ -38,9 +38,8 @@ void setEdge(const std::string& id, Edge edge, const Colour& line)
 void setAlignment(const std::string& id, Align align)
 {
     if (align == Align::Middle) {
-        Page::setStyle(id, "display", "flex");
-        Page::setStyle(id, "align-items", "center");
-        Page::setStyle(id, "justify-content", "center");
+        Page::setStyles(
+            id, {{"display", "flex"}, {"align-items", "center"}, {"justify-content", "center"}});
     } else {
         Page::setStyle(id, "text-align", align == Align::Centre ? "center" : "left");
     }
@@ -84,13 +83,14 @@ std::string colour(const Colour& colour)
 
 void place(const std::string& id, const Rect& bounds)
 {
-    Page::setStyle(id, "position", "absolute");
-    Page::setStyle(id, "left", Page::px(bounds.left));
-    Page::setStyle(id, "top", Page::px(bounds.top));
-    Page::setStyle(id, "width", Page::px(bounds.width));
-    Page::setStyle(id, "height", Page::px(bounds.height));
-    Page::setStyle(id, "margin", "0");
-    Page::setStyle(id, "padding", "0");
+    Page::setStyles(id,
+                    {{"position", "absolute"},
+                     {"left", Page::px(bounds.left)},
+                     {"top", Page::px(bounds.top)},
+                     {"width", Page::px(bounds.width)},
+                     {"height", Page::px(bounds.height)},
+                     {"margin", "0"},
+                     {"padding", "0"}});
 }
 
 void setFont(const std::string& id, const Font& font)
@@ -98,9 +98,10 @@ void setFont(const std::string& id, const Font& font)
     Page::setStyle(id, "font-family",
                    font.face ? "\"" + std::string(font.face) + "\", sans-serif"
                              : std::string("system-ui, sans-serif"));
-    Page::setStyle(id, "font-size", fontSize(font.points));
-    Page::setStyle(id, "font-weight", font.bold ? "bold" : "normal");
-    Page::setStyle(id, "text-decoration", font.underline ? "underline" : "none");
+    Page::setStyles(id,
+                    {{"font-size", fontSize(font.points)},
+                     {"font-weight", font.bold ? "bold" : "normal"},
+                     {"text-decoration", font.underline ? "underline" : "none"}});
 }
 
 void buildElement(const Window& window, const Element& element)
@@ -129,10 +130,11 @@ void buildElement(const Window& window, const Element& element)
         break;
     case Kind::Button:
         // The browser's own button, its caption centred.
-        Page::setStyle(id, "border", "");
-        Page::setStyle(id, "background", "");
-        Page::setStyle(id, "color", "ButtonText");
-        Page::setStyle(id, "text-align", "center");
+        Page::setStyles(id,
+                        {{"border", ""},
+                         {"background", ""},
+                         {"color", "ButtonText"},
+                         {"text-align", "center"}});
         Page::setText(id, element.text);
         break;
     case Kind::Link:
@@ -170,37 +172,41 @@ std::string buildWindow(const Window& window)
     Page::create("", "div", frame);
     Page::setAttribute(frame, "role", "dialog");
     Page::setAttribute(frame, "aria-label", window.caption);
-    Page::setStyle(frame, "position", "absolute");
-    Page::setStyle(frame, "display", "none");
-    Page::setStyle(frame, "border", "2px outset ButtonFace");
-    Page::setStyle(frame, "background", "ButtonFace");
-    Page::setStyle(frame, "z-index", "10");
+    Page::setStyles(frame,
+                    {{"position", "absolute"},
+                     {"display", "none"},
+                     {"border", "2px outset ButtonFace"},
+                     {"background", "ButtonFace"},
+                     {"z-index", "10"}});
 
     Page::create(frame, "div", caption);
     Page::setText(caption, window.caption);
     setFont(caption, {.face = nullptr, .points = window.font.points, .bold = true});
-    Page::setStyle(caption, "background", "ActiveCaption");
-    Page::setStyle(caption, "color", "CaptionText");
-    Page::setStyle(caption, "padding", "2px 4px");
-    Page::setStyle(caption, "position", "relative");
+    Page::setStyles(caption,
+                    {{"background", "ActiveCaption"},
+                     {"color", "CaptionText"},
+                     {"padding", "2px 4px"},
+                     {"position", "relative"}});
     if (window.buttons.close) {
         const std::string close = frame + "-close";
         Page::create(caption, "button", close);
         Page::setText(close, "\u00d7");
         Page::setAttribute(close, "aria-label", "Close");
         Page::setAttribute(close, "tabindex", "-1");
-        Page::setStyle(close, "position", "absolute");
-        Page::setStyle(close, "right", "2px");
-        Page::setStyle(close, "top", "1px");
-        Page::setStyle(close, "line-height", "1");
-        Page::setStyle(close, "padding", "0 4px");
+        Page::setStyles(close,
+                        {{"position", "absolute"},
+                         {"right", "2px"},
+                         {"top", "1px"},
+                         {"line-height", "1"},
+                         {"padding", "0 4px"}});
     }
 
     Page::create(frame, "div", client);
-    Page::setStyle(client, "position", "relative");
-    Page::setStyle(client, "width", Page::px(window.clientWidth));
-    Page::setStyle(client, "height", Page::px(window.clientHeight));
-    Page::setStyle(client, "overflow", "hidden");
+    Page::setStyles(client,
+                    {{"position", "relative"},
+                     {"width", Page::px(window.clientWidth)},
+                     {"height", Page::px(window.clientHeight)},
+                     {"overflow", "hidden"}});
     setFont(client, window.font);
     for (const Element& element : window.elements)
         buildElement(window, element);

@@ -28,19 +28,18 @@ MenuBar::MenuBar(std::span<const MenuItem> items, Chosen chosen)
     : items(items), chosen(std::move(chosen))
 {
     Page::create("", "div", shadeId);
-    Page::setStyle(shadeId, "position", "fixed");
-    Page::setStyle(shadeId, "inset", "0");
-    Page::setStyle(shadeId, "display", "none");
-    Page::setStyle(shadeId, "z-index", "20");
+    Page::setStyles(
+        shadeId, {{"position", "fixed"}, {"inset", "0"}, {"display", "none"}, {"z-index", "20"}});
     emscripten_set_click_callback("#menushade", this, false, shadeClicked);
 
     Page::create("game", "div", barId);
     Page::setAttribute(barId, "role", "menubar");
-    Page::setStyle(barId, "display", "flex");
-    Page::setStyle(barId, "position", "relative");
-    Page::setStyle(barId, "z-index", "30");
-    Page::setStyle(barId, "background", "Menu");
-    Page::setStyle(barId, "user-select", "none");
+    Page::setStyles(barId,
+                    {{"display", "flex"},
+                     {"position", "relative"},
+                     {"z-index", "30"},
+                     {"background", "Menu"},
+                     {"user-select", "none"}});
     FormBuilder::setFont(barId, standardFont);
     Page::setStyle(barId, "font-family", "system-ui, sans-serif");
 
@@ -60,15 +59,16 @@ MenuBar::MenuBar(std::span<const MenuItem> items, Chosen chosen)
             const std::string list = itemsId(row);
             Page::create(item.name, "div", list);
             Page::setAttribute(list, "role", "menu");
-            Page::setStyle(list, "display", "none");
-            Page::setStyle(list, "position", "absolute");
-            Page::setStyle(list, "left", "0");
-            Page::setStyle(list, "top", "100%");
-            Page::setStyle(list, "background", "Menu");
-            Page::setStyle(list, "color", "MenuText");
-            Page::setStyle(list, "border", "2px outset ButtonFace");
-            Page::setStyle(list, "padding", "2px 0");
-            Page::setStyle(list, "white-space", "nowrap");
+            Page::setStyles(list,
+                            {{"display", "none"},
+                             {"position", "absolute"},
+                             {"left", "0"},
+                             {"top", "100%"},
+                             {"background", "Menu"},
+                             {"color", "MenuText"},
+                             {"border", "2px outset ButtonFace"},
+                             {"padding", "2px 0"},
+                             {"white-space", "nowrap"}});
         } else if (item.separator) {
             Page::create(itemsId(topRow), "hr", item.name);
             Page::setStyle(item.name, "margin", "3px 1px");

@@ -31,6 +31,13 @@ void setStyle(const std::string& id, const std::string& property, const std::str
     vermilo_set_style(id.c_str(), property.c_str(), value.c_str());
 }
 
+void setStyles(const std::string& id,
+               std::initializer_list<std::pair<const char*, std::string>> styles)
+{
+    for (const auto& [property, value] : styles)
+        vermilo_set_style(id.c_str(), property, value.c_str());
+}
+
 void setText(const std::string& id, const std::string& text)
 {
     vermilo_set_text(id.c_str(), text.c_str());

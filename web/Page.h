@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 // The document's elements, as page.js lets the game reach them: made, styled,
 // written and removed by their ids; an empty id is the page's body.
@@ -9,6 +11,8 @@ void create(const std::string& parent, const std::string& tag, const std::string
 void remove(const std::string& id);
 bool exists(const std::string& id);
 void setStyle(const std::string& id, const std::string& property, const std::string& value);
+void setStyles(const std::string& id,
+               std::initializer_list<std::pair<const char*, std::string>> styles);
 void setText(const std::string& id, const std::string& text);
 void setAttribute(const std::string& id, const std::string& name, const std::string& value);
 void focus(const std::string& id);

@@ -72,9 +72,10 @@ void frmMain::createBoard()
     // The main window's client area, under the menu bar; hidden until start-up.
     const std::string client = std::string(form::form.name) + "-client";
     Page::create("game", "div", client);
-    Page::setStyle(client, "position", "relative");
-    Page::setStyle(client, "width", Page::px(form::form.clientWidth));
-    Page::setStyle(client, "height", Page::px(form::form.clientHeight));
+    Page::setStyles(client,
+                    {{"position", "relative"},
+                     {"width", Page::px(form::form.clientWidth)},
+                     {"height", Page::px(form::form.clientHeight)}});
     Page::setStyle("game", "visibility", "hidden");
 
     FormBuilder::buildElement(form::form, form::picBoard);
@@ -309,11 +310,12 @@ void frmMain::endProgram()
     Page::create(boardId, "div", "ended");
     FormBuilder::place("ended", {0, 0, form::boardInnerWidth, form::boardInnerHeight});
     Page::setText("ended", form::endedNotice);
-    Page::setStyle("ended", "display", "flex");
-    Page::setStyle("ended", "align-items", "center");
-    Page::setStyle("ended", "justify-content", "center");
-    Page::setStyle("ended", "color", FormBuilder::colour(form::lblScore.textColour));
-    Page::setStyle("ended", "background", FormBuilder::colour(form::picBoard.background));
+    Page::setStyles("ended",
+                    {{"display", "flex"},
+                     {"align-items", "center"},
+                     {"justify-content", "center"},
+                     {"color", FormBuilder::colour(form::lblScore.textColour)},
+                     {"background", FormBuilder::colour(form::picBoard.background)}});
     FormBuilder::setFont("ended", Form::standardFont);
     Page::setStyle("game", "opacity", "0.9");
 }
