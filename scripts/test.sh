@@ -3,10 +3,10 @@
 # with compiler warnings as errors (the presets alone only show them):
 #   windows  the Windows program, cross-compiled and tested under Wine
 #   default  built by GCC: every test, and the benchmarks built, not run
-#   asan     built by Clang, under the address, undefined-behaviour and leak
-#            sanitizers
 #   web      the browser version built by emscripten: the rules' tests under
 #            node, the page played in headless Chromium
+#   asan     built by Clang, under the address, undefined-behaviour and leak
+#            sanitizers
 # The stages are built one after another, each build with every core; a
 # stage's tests run while the next stage builds, at a higher priority than the
 # build, since most of them spend their time waiting on timers, servers and
@@ -16,7 +16,7 @@
 #   VERMILO_TEST_JOBS   tests run at once in a stage (default: twice the cores)
 set -uo pipefail
 cd "$(dirname "$0")/.."
-stages=(windows default asan web)
+stages=(windows default web asan)
 jobs=${VERMILO_TEST_JOBS:-$(($(nproc) * 2))}
 hz=$(getconf CLK_TCK)
 logs=build/test-logs
