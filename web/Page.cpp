@@ -2,28 +2,15 @@
 
 extern "C" {
 void vermilo_create(const char* parent, const char* tag, const char* id);
-void vermilo_remove(const char* id);
-int vermilo_exists(const char* id);
 void vermilo_set_style(const char* id, const char* property, const char* value);
 void vermilo_set_text(const char* id, const char* text);
 void vermilo_set_attribute(const char* id, const char* name, const char* value);
-void vermilo_focus(const char* id);
 }
 
 namespace Page {
 void create(const std::string& parent, const std::string& tag, const std::string& id)
 {
     vermilo_create(parent.c_str(), tag.c_str(), id.c_str());
-}
-
-void remove(const std::string& id)
-{
-    vermilo_remove(id.c_str());
-}
-
-bool exists(const std::string& id)
-{
-    return vermilo_exists(id.c_str()) != 0;
 }
 
 void setStyle(const std::string& id, const std::string& property, const std::string& value)
@@ -46,11 +33,6 @@ void setText(const std::string& id, const std::string& text)
 void setAttribute(const std::string& id, const std::string& name, const std::string& value)
 {
     vermilo_set_attribute(id.c_str(), name.c_str(), value.c_str());
-}
-
-void focus(const std::string& id)
-{
-    vermilo_focus(id.c_str());
 }
 
 std::string px(int pixels)

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include <algorithm>
 #include <cmath>
 #include <emscripten/emscripten.h>
 

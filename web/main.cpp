@@ -1,4 +1,6 @@
+#include <array>
 #include <emscripten/emscripten.h>
+#include <string>
 
 #include "frmMain.h"
 #include "frmMainForm.h"

@@ -22,16 +22,6 @@ mergeInto(LibraryManager.library, {
     vermilo.find(UTF8ToString(parent)).appendChild(element);
   },
 
-  vermilo_remove__deps: ['$vermilo'],
-  vermilo_remove: function(id) {
-    var element = vermilo.find(UTF8ToString(id));
-    if (element && element !== document.body) element.remove();
-  },
-
-  vermilo_exists: function(id) {
-    return document.getElementById(UTF8ToString(id)) ? 1 : 0;
-  },
-
   vermilo_set_style__deps: ['$vermilo'],
   vermilo_set_style: function(id, property, value) {
     vermilo.find(UTF8ToString(id)).style.setProperty(UTF8ToString(property), UTF8ToString(value));
@@ -49,11 +39,6 @@ mergeInto(LibraryManager.library, {
 
   vermilo_set_title: function(title) {
     document.title = UTF8ToString(title);
-  },
-
-  vermilo_focus__deps: ['$vermilo'],
-  vermilo_focus: function(id) {
-    vermilo.find(UTF8ToString(id)).focus();
   },
 
   // Loads the font under the face the layout asks for, and the sprites in
