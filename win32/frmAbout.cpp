@@ -6,7 +6,6 @@
 
 #include "AboutLayout.h"
 #include "AboutText.h"
-#include "ClientArea.h"
 #include "frmAboutForm.h"
 #include "PictureResources.h"
 #include "resource.h"
@@ -51,10 +50,12 @@ void frmAbout::open(HINSTANCE instance, HWND mainWindow, AddressOpener openAddre
         open(instance, mainWindow, std::move(openAddress), nullptr, nullptr);
         return;
     }
+    // The window opens over the main window, on its screen.
     const Form::Rect& iconBounds = frmAboutForm::Image1.bounds;
-    IconHandle icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VERMILO),
-                                                  IMAGE_ICON, iconBounds.width * screenScale(),
-                                                  iconBounds.height * screenScale(), 0)));
+    const int scale = scaleForDpi(mainWindow ? GetDpiForWindow(mainWindow) : GetDpiForSystem());
+    IconHandle icon(
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VERMILO), IMAGE_ICON,
+                                      iconBounds.width * scale, iconBounds.height * scale, 0)));
     BitmapHandle banner(static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_BANNER),
                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     open(instance, mainWindow, std::move(openAddress), std::move(icon), std::move(banner));
@@ -75,11 +76,11 @@ void frmAbout::open(HINSTANCE instance, HWND mainWindow, AddressOpener openAddre
 
 frmAbout::frmAbout(HINSTANCE instance, AddressOpener openAddress, IconHandle programIcon,
                    BitmapHandle bannerPicture)
-    : openAddress(std::move(openAddress)), icon(std::move(programIcon)),
-      banner(std::move(bannerPicture)), scale(screenScale()), builder(frmAboutForm::form, scale),
-      link(frmAboutForm::txtURL.bounds.width * scale, frmAboutForm::txtURL.bounds.height * scale)
+    : SecondaryWindow(frmAboutForm::form), openAddress(std::move(openAddress)),
+      icon(std::move(programIcon)), banner(std::move(bannerPicture)),
+      link(frmAboutForm::txtURL.bounds.width, frmAboutForm::txtURL.bounds.height)
 {
-    createWindow(instance, className, frmAboutForm::form);
+    createWindow(instance, className);
 }
 
 frmAbout::~frmAbout()
@@ -117,8 +118,7 @@ LRESULT frmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void frmAbout::formCreate()
 {
-    const Form::Window& form = frmAboutForm::form;
-    fitClientArea(frm, form.clientWidth * scale, form.clientHeight * scale);
+    takeScreenScale();
     if (form.icon == Form::Icon::Program) {
         SendMessageW(frm, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
         SendMessageW(frm, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
@@ -131,6 +131,15 @@ void frmAbout::formCreate()
     Picture1 = control(frm, frmAboutForm::Picture1);
     txtURL = control(frm, frmAboutForm::txtURL);
     SetWindowSubclass(txtURL, txtURLProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+    rescaled();
+}
+
+void frmAbout::rescaled()
+{
+    const int scale = builder.scale();
+    link = AboutLink(frmAboutForm::txtURL.bounds.width * scale,
+                     frmAboutForm::txtURL.bounds.height * scale);
+    showLink();
 }
 
 void frmAbout::formLoad(HWND mainWindow)

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "AboutLink.h"
-#include "FormBuilder.h"
 #include "GdiHandles.h"
 #include "SecondaryWindow.h"
 
@@ -41,6 +40,8 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void formCreate();
     void formLoad(HWND mainWindow);
+    // The link is measured in screen pixels.
+    void rescaled();
     void drawItem(const DRAWITEMSTRUCT& item);
     void cmdCancelClick();
     void txtURLClick();
@@ -55,9 +56,6 @@ private:
     AddressOpener openAddress;
     IconHandle icon;
     BitmapHandle banner;
-    // Every layout pixel is this many screen pixels.
-    int scale;
-    FormBuilder builder;
     AboutLink link;
     // The colour the link was last painted in: lit or not.
     bool shownLit = false;
