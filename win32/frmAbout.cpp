@@ -40,8 +40,17 @@ HWND control(HWND window, const Form::Element& element)
 
 void frmAbout::openInBrowser(const wchar_t* address)
 {
-    // The result is not looked at: with no browser nothing happens.
-    ShellExecuteW(nullptr, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
+    // The result is not looked at: with no browser nothing happens, and the
+    // shell shows no message of its own. The shell may finish opening after
+    // the call has returned, through the thread's messages, which the game
+    // goes on handling; waiting for it (SEE_MASK_NOASYNC) would hold up the
+    // game for as long as a browser takes to start.
+    SHELLEXECUTEINFOW opening {};
+    opening.cbSize = sizeof opening;
+    opening.fMask = SEE_MASK_FLAG_NO_UI;
+    opening.lpFile = address;
+    opening.nShow = SW_SHOWNORMAL;
+    ShellExecuteExW(&opening);
 }
 
 void frmAbout::open(HINSTANCE instance, HWND mainWindow, AddressOpener openAddress)
@@ -192,7 +201,15 @@ LRESULT CALLBACK frmAbout::txtURLProcedure(HWND field, UINT message, WPARAM wPar
     const int y = GET_Y_LPARAM(lParam);
     bool click = false;
     switch (message) {
-    case WM_MOUSEMOVE: link.move(x, y); break;
+    case WM_MOUSEMOVE:
+        link.move(x, y);
+        if (link.isLit()) {
+            // Told when the pointer leaves, even if the link no longer holds the mouse.
+            TRACKMOUSEEVENT leaving {sizeof leaving, TME_LEAVE, field, 0};
+            TrackMouseEvent(&leaving);
+        }
+        break;
+    case WM_MOUSELEAVE: link.leave(); break;
     case WM_LBUTTONDOWN: link.press(x, y); break;
     case WM_LBUTTONDBLCLK: link.doubleClick(x, y); break;
     case WM_LBUTTONUP: click = link.release(x, y); break;

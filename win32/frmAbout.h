@@ -26,7 +26,8 @@ public:
     // closes, an open one keeps its own.
     static void open(HINSTANCE instance, HWND mainWindow, AddressOpener openAddress,
                      IconHandle icon, BitmapHandle banner);
-    // The system's own way: ShellExecuteW's default action.
+    // The system's own way: the shell's default action, quietly doing
+    // nothing when there is none.
     static void openInBrowser(const wchar_t* address);
 
     ~frmAbout();

@@ -23,7 +23,7 @@ imports=$(x86_64-w64-mingw32-objdump -p "$game" | awk '/DLL Name/ {print $3}' | 
 echo "vermilo.exe imports: $imports"
 for dll in $imports; do
     case ${dll^^} in
-        KERNEL32.DLL | USER32.DLL | GDI32.DLL | SHELL32.DLL | MSVCRT.DLL | COMCTL32.DLL) ;;
+        KERNEL32.DLL | USER32.DLL | GDI32.DLL | SHELL32.DLL | OLE32.DLL | MSVCRT.DLL | COMCTL32.DLL) ;;
         *) fail "vermilo.exe imports $dll, which Windows would look for beside it first" ;;
     esac
 done
