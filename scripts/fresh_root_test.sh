@@ -11,6 +11,9 @@ set -euo pipefail
 [ "$(id -u)" -eq 0 ] || { echo "fresh_root_test.sh makes a root with debootstrap: run it as root" >&2; exit 1; }
 source=$(git -C "$(dirname "$0")/.." rev-parse --show-toplevel)
 root=${1:-$(mktemp -d -p /var/tmp vermilo-root.XXXXXX)}
+# A root folder is open to every user, as on any installed system: the
+# Wayland test runs its compositor as nobody.
+chmod 755 "$root"
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 
 mounted=()
