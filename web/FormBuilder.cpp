@@ -208,6 +208,9 @@ std::string buildWindow(const Window& window)
                      {"height", Page::px(window.clientHeight)},
                      {"overflow", "hidden"}});
     setFont(client, window.font);
+    // A sizable window is resized from its corner; its elements stay put.
+    if (window.border == Border::Sizable)
+        Page::setStyle(client, "resize", "both");
     for (const Element& element : window.elements)
         buildElement(window, element);
     return client;
