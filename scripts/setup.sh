@@ -31,8 +31,8 @@ packages=(
     # fonts for title bars and dialogs, packed into an installer
     g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine openbox nsis
     # the browser version: compiled by emscripten, its rules' tests run under
-    # node, the page checked in headless Chromium driven by Selenium, zipped
-    emscripten nodejs chromium chromium-driver python3-selenium zip
+    # node, the page checked in headless Chromium driven by Selenium
+    emscripten nodejs chromium chromium-driver python3-selenium
 )
 
 missing=()
