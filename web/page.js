@@ -98,6 +98,9 @@ mergeInto(LibraryManager.library, {
       var Context = window.AudioContext || window.webkitAudioContext;
       if (!Context) return;
       vermilo.audio = new Context();
+      // A running context keeps the browser's audio thread busy even in
+      // silence: it runs only while an effect plays.
+      vermilo.audio.suspend();
       list.forEach(function(url, index) {
         fetch(url).then(function(response) { return response.arrayBuffer(); })
           .then(function(data) { return vermilo.audio.decodeAudioData(data); })
@@ -121,6 +124,12 @@ mergeInto(LibraryManager.library, {
     var source = vermilo.audio.createBufferSource();
     source.buffer = buffer;
     source.connect(vermilo.audio.destination);
+    source.onended = function() {
+      if (vermilo.playing !== source) return;
+      vermilo.playing = null;
+      vermilo.audio.suspend();
+    };
+    vermilo.audio.resume();
     source.start();
     vermilo.playing = source;
   },
