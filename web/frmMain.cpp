@@ -143,19 +143,22 @@ void frmMain::menuChosen(Form::Command command)
 
 void frmMain::showPanel(const Form::Window& panel)
 {
-    // One of each at most: an open panel comes to the front where it is; a
-    // new one opens centred over the field.
+    // One of each at most, centred over the field, in front of the other.
     const std::string name = panel.name;
-    if (activePanel != name)
-        for (const PanelHook& other : panels)
-            Page::setStyle(other.name, "z-index", other.name == name ? "11" : "10");
-    activePanel = name;
+    raisePanel(name);
     Page::setStyle(name, "display", "block");
     const AboutLayout::Point at
         = AboutLayout::centredPosition({0, 0, form::form.clientWidth, form::form.clientHeight},
                                        panel.clientWidth, panel.clientHeight);
     Page::setStyle(name, "left", Page::px(at.x));
     Page::setStyle(name, "top", Page::px(at.y));
+}
+
+void frmMain::raisePanel(const std::string& name)
+{
+    activePanel = name;
+    for (const PanelHook& other : panels)
+        Page::setStyle(other.name, "z-index", other.name == name ? "11" : "10");
 }
 
 void frmMain::closePanel(const std::string& name)
@@ -175,7 +178,7 @@ EM_BOOL frmMain::panelClosed(int, const EmscriptenMouseEvent*, void* panel)
 EM_BOOL frmMain::panelClicked(int, const EmscriptenMouseEvent*, void* panel)
 {
     const auto& hook = *static_cast<PanelHook*>(panel);
-    hook.page->activePanel = hook.name;
+    hook.page->raisePanel(hook.name);
     return false;
 }
 

@@ -56,6 +56,7 @@ private:
     void menuChosen(Form::Command command);
     bool takeKey(const EmscriptenKeyboardEvent& event);
     void showPanel(const Form::Window& form);
+    void raisePanel(const std::string& name);
     void closePanel(const std::string& name);
     PageTimer& timer(GameTimer which);
     const PageTimer& timer(GameTimer which) const;
