@@ -41,8 +41,19 @@ HWND control(HWND window, const Form::Element& element)
 
 void frmAbout::openInBrowser(const wchar_t* address)
 {
-    // The result is not looked at: with no browser nothing happens.
-    ShellExecuteW(nullptr, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
+    // The shell is loaded, from the system folder, only when a player follows
+    // the link: under Wine it brings a dozen more DLLs and megabytes that the
+    // game has no use for, and it stays loaded for the next click. The result
+    // is not looked at: with no browser nothing happens.
+    using Opener = decltype(&ShellExecuteW);
+    static const Opener opener = [] {
+        HMODULE shell = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        FARPROC found = shell ? GetProcAddress(shell, "ShellExecuteW") : nullptr;
+        // Through the generic function type, which converts to any other.
+        return reinterpret_cast<Opener>(reinterpret_cast<void (*)()>(found));
+    }();
+    if (opener)
+        opener(nullptr, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void frmAbout::open(HINSTANCE instance, HWND mainWindow, AddressOpener openAddress)
