@@ -44,8 +44,9 @@ prefix=$WINEPREFIX
 wineserver -p 2>/dev/null || true
 wineserver_pid() {
     local pid
+    # Other sessions' servers may end while they are looked at.
     for pid in $(pgrep -x wineserver64 || true); do
-        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix"; then
+        if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$prefix"; then
             echo "$pid"
             return
         fi
@@ -156,7 +157,7 @@ for round in $(seq "$plays"); do
     play "$played" Vermilo silent silent
 done
 echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "Each play: $(paste -sd';' "$scratch/plays")"
+echo "Each play, with the sound and without, in turn: $(paste -sd';' "$scratch/plays")"
 echo
 cost_table_header "Windows under Wine $(wine --version 2>/dev/null | sed 's/^wine-//'), the game against a bare Win32 window of its shape"
 cost_row "start-up to the window mapped, ms" "${map_ms_of[game]}" "${map_ms_of[floor]}"
