@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstring>
+#include <optional>
 #include <wayland-client.h>
 
 namespace {
@@ -38,13 +39,13 @@ void noteGlobal(void* decorates, wl_registry*, uint32_t, const char* interface, 
 
 void forgetGlobal(void*, wl_registry*, uint32_t) { }
 
-// Whether the Wayland compositor offers to draw the windows' title bars.
-// Without an answer it is taken to, and Qt's choice stands.
-bool compositorDrawsTitleBars()
+// Whether the Wayland compositor offers to draw the windows' title bars, or
+// nothing when it cannot be asked.
+std::optional<bool> compositorDrawsTitleBars()
 {
     wl_display* display = wl_display_connect(nullptr);
     if (display == nullptr)
-        return true;
+        return std::nullopt;
     bool decorates = false;
     static const wl_registry_listener listener {noteGlobal, forgetGlobal};
     wl_registry* registry = wl_display_get_registry(display);
@@ -52,7 +53,9 @@ bool compositorDrawsTitleBars()
     const bool answered = wl_display_roundtrip(display) >= 0;
     wl_registry_destroy(registry);
     wl_display_disconnect(display);
-    return decorates || !answered;
+    if (!answered)
+        return std::nullopt;
+    return decorates;
 }
 }
 
@@ -61,10 +64,18 @@ std::vector<char*> PlatformChoice::arguments(int argc, char* argv[])
     std::vector<char*> arguments(argv, argv + argc);
     // A compositor that hands the program its connection (WAYLAND_SOCKET) is
     // not asked: the connection is Qt's to take.
-    if (!platformChosen(argc, argv) && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_SOCKET") && x11Reachable()
-        && !compositorDrawsTitleBars())
+    std::optional<bool> drawsTitleBars;
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_SOCKET"))
+        drawsTitleBars = compositorDrawsTitleBars();
+    if (drawsTitleBars == false && !platformChosen(argc, argv) && x11Reachable())
         arguments.insert(arguments.end(), {platformOption, x11Platform});
+    // Qt's Wayland platform asks the graphics driver (EGL) whether it could
+    // draw title bars of its own, loading the whole GPU stack into a game that
+    // draws its field in software. Where the compositor draws them, Qt's are
+    // never shown, so the question is not asked.
+    if (drawsTitleBars == true && !qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
+        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
     arguments.push_back(nullptr);
     return arguments;
 }

@@ -9,6 +9,10 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libpulse-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
     libwayland-dev
+    # the sanitized build: Clang's sanitizer runtimes, and the symbolizer that
+    # names the functions in their reports (the leak checker's suppressions
+    # match those names)
+    libclang-rt-14-dev llvm
     # run, on X11 and on Wayland (the sound effects play through libpulse0, which
     # talks to PulseAudio or PipeWire's stand-in for it)
     qt6-qpa-plugins qt6-wayland fonts-ocr-a fonts-dejavu-core libpulse0

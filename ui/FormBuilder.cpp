@@ -202,8 +202,9 @@ void buildWindow(QWidget& window, const Form::Window& form, const QIcon& program
     flags.setFlag(Qt::MSWindowsFixedSizeDialogHint, form.border == Border::FixedSingle);
     window.setWindowFlags(flags);
     // A main window's menu bar comes on top of the client area, so its layout
-    // holds the size; other windows are their client area. With a fixed size
-    // tiling desktops float a window rather than stretch it.
+    // holds the size; other windows are their client area. A sizable window
+    // only shows more or less of its background: its elements keep their
+    // places and sizes.
     auto* main = qobject_cast<QMainWindow*>(&window);
     if (form.border != Border::FixedSingle)
         window.resize(form.clientWidth, form.clientHeight);

@@ -8,7 +8,7 @@ class QLabel;
 class QLineEdit;
 
 // The about window: the game's name, version and banner, and a link to the
-// makers' page that lights up under the pointer, at a fixed size. It opens
+// makers' page that lights up under the pointer. It opens
 // centred on the main window (on Wayland the desktop places it over it), stands
 // alone beside it and is thrown away when closed.
 class frmAbout : public QDialog {

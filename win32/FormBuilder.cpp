@@ -51,40 +51,57 @@ const wchar_t* kindClass(Kind kind)
 }
 }
 
-FormBuilder::FormBuilder(const Form::Window& form, int scale) : form(form), scale(scale) { }
+FormBuilder::FormBuilder(const Form::Window& form, int scale) : form(form), layoutScale(scale) { }
 
 HWND FormBuilder::build(HWND window, const Form::Element& element, SIZE picture)
 {
     if (element.kind == Kind::Shape)
         return nullptr;
+    auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    HWND control = CreateWindowExW(
+        element.edge == Edge::Sunken ? WS_EX_CLIENTEDGE : 0, kindClass(element.kind),
+        widen(element.text).c_str(), WS_CHILD | WS_VISIBLE | kindStyle(element), 0, 0, 0, 0, window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(form, element.name))), instance,
+        nullptr);
+    controls.push_back({control, &element, picture, nullptr});
+    place(controls.back());
+    return control;
+}
+
+void FormBuilder::setScale(int scale)
+{
+    layoutScale = scale;
+    for (Control& control : controls)
+        place(control);
+}
+
+void FormBuilder::place(Control& control) const
+{
     // A picture's box is sized to its picture, inside its edge.
+    const Element& element = *control.element;
     const Rect& at = element.bounds;
     const int edge = element.edge == Edge::Sunken ? 2 : element.edge == Edge::Flat ? 1 : 0;
+    const SIZE picture = control.picture;
     const bool sizedToPicture = element.kind == Kind::Picture && picture.cx > 0;
     const int width = sizedToPicture ? picture.cx + 2 * edge : at.width;
     const int height = sizedToPicture ? picture.cy + 2 * edge : at.height;
-    auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    HWND control = CreateWindowExW(
-        edge == 2 ? WS_EX_CLIENTEDGE : 0, kindClass(element.kind), widen(element.text).c_str(),
-        WS_CHILD | WS_VISIBLE | kindStyle(element), at.left * scale, at.top * scale, width * scale,
-        height * scale, window,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(form, element.name))), instance,
-        nullptr);
-    // Each control has lettering of its own, which lives as long as the builder.
-    fonts.push_back(font(element.font, scale));
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.back().get()), FALSE);
+    const int s = layoutScale;
+    SetWindowPos(control.window, nullptr, at.left * s, at.top * s, width * s, height * s,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    FontHandle lettering = font(element.font, s);
+    SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(lettering.get()), TRUE);
+    control.font = std::move(lettering);
     // However thick the system draws the edge, the picture fits inside it.
     if (sizedToPicture)
-        fitClientArea(control, picture.cx * scale, picture.cy * scale);
-    controls.emplace_back(control, &element);
-    return control;
+        fitClientArea(control.window, picture.cx * s, picture.cy * s);
 }
 
 LRESULT FormBuilder::controlColours(HDC dc, HWND control, bool lit) const
 {
-    for (const auto& [made, element] : controls) {
-        if (made != control)
+    for (const Control& made : controls) {
+        if (made.window != control)
             continue;
+        const Element* element = made.element;
         SetTextColor(dc, colour(lit ? element->hoverColour : element->textColour));
         const Colour& background = element->background;
         if (background.role == ColourRole::Transparent) {
@@ -106,6 +123,7 @@ void FormBuilder::paintShapes(HDC dc) const
         if (shape.kind != Kind::Shape)
             continue;
         const Rect& at = shape.bounds;
+        const int scale = layoutScale;
         RECT area {at.left * scale, at.top * scale, (at.left + at.width) * scale,
                    (at.top + at.height) * scale};
         FillRect(dc, &area, GetSysColorBrush(systemIndex(shape.background.role)));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <span>
-#include <utility>
 #include <vector>
 #include <windows.h>
 
@@ -14,7 +13,7 @@
 // square of `scale` screen pixels.
 class FormBuilder {
 public:
-    FormBuilder(const Form::Window& form, int scale);
+    explicit FormBuilder(const Form::Window& form, int scale = 1);
     FormBuilder(const FormBuilder&) = delete;
     FormBuilder& operator=(const FormBuilder&) = delete;
 
@@ -27,6 +26,11 @@ public:
     LRESULT controlColours(HDC dc, HWND control, bool lit = false) const;
     // Paints the window's shapes, behind its controls.
     void paintShapes(HDC dc) const;
+
+    int scale() const { return layoutScale; }
+    // Places and letters the controls made so far, and those still to come,
+    // at a new scale, as when the window went to a screen of another density.
+    void setScale(int scale);
 
     // The window's style: its border and title-bar buttons.
     static DWORD windowStyle(const Form::Window& form);
@@ -45,8 +49,16 @@ public:
     static Form::Command commandOf(UINT id);
 
 private:
+    struct Control {
+        HWND window;
+        const Form::Element* element;
+        SIZE picture;
+        // Each control has lettering of its own, which lives as long as the builder.
+        FontHandle font;
+    };
+    void place(Control& control) const;
+
     const Form::Window& form;
-    int scale;
-    std::vector<std::pair<HWND, const Form::Element*>> controls;
-    std::vector<FontHandle> fonts;
+    int layoutScale;
+    std::vector<Control> controls;
 };

@@ -6,6 +6,3 @@
 // becomes a square of that many pixels, as on the play field, so no control
 // moves or clips by rounding, and the lettering is sized to match.
 int scaleForDpi(unsigned dotsPerInch);
-
-// That factor for the screen the small windows open on.
-int screenScale();

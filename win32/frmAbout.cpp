@@ -6,7 +6,6 @@
 
 #include "AboutLayout.h"
 #include "AboutText.h"
-#include "ClientArea.h"
 #include "frmAboutForm.h"
 #include "PictureResources.h"
 #include "resource.h"
@@ -42,18 +41,28 @@ HWND control(HWND window, const Form::Element& element)
 void frmAbout::openInBrowser(const wchar_t* address)
 {
     // The shell is loaded, from the system folder, only when a player follows
-    // the link: under Wine it brings a dozen more DLLs and megabytes that the
-    // game has no use for, and it stays loaded for the next click. The result
-    // is not looked at: with no browser nothing happens.
-    using Opener = decltype(&ShellExecuteW);
+    // the link: under Wine it brings a dozen more DLLs and a megabyte that the
+    // game has no use for, and it stays loaded for the next click.
+    using Opener = decltype(&ShellExecuteExW);
     static const Opener opener = [] {
         HMODULE shell = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        FARPROC found = shell ? GetProcAddress(shell, "ShellExecuteW") : nullptr;
+        FARPROC found = shell ? GetProcAddress(shell, "ShellExecuteExW") : nullptr;
         // Through the generic function type, which converts to any other.
         return reinterpret_cast<Opener>(reinterpret_cast<void (*)()>(found));
     }();
-    if (opener)
-        opener(nullptr, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
+    if (!opener)
+        return;
+    // The result is not looked at: with no browser nothing happens, and the
+    // shell shows no message of its own. The shell may finish opening after
+    // the call has returned, through the thread's messages, which the game
+    // goes on handling; waiting for it (SEE_MASK_NOASYNC) would hold up the
+    // game for as long as a browser takes to start.
+    SHELLEXECUTEINFOW opening {};
+    opening.cbSize = sizeof opening;
+    opening.fMask = SEE_MASK_FLAG_NO_UI;
+    opening.lpFile = address;
+    opening.nShow = SW_SHOWNORMAL;
+    opener(&opening);
 }
 
 void frmAbout::open(HINSTANCE instance, HWND mainWindow, AddressOpener openAddress)
@@ -62,10 +71,12 @@ void frmAbout::open(HINSTANCE instance, HWND mainWindow, AddressOpener openAddre
         open(instance, mainWindow, std::move(openAddress), nullptr, nullptr);
         return;
     }
+    // The window opens over the main window, on its screen.
     const Form::Rect& iconBounds = frmAboutForm::Image1.bounds;
-    IconHandle icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VERMILO),
-                                                  IMAGE_ICON, iconBounds.width * screenScale(),
-                                                  iconBounds.height * screenScale(), 0)));
+    const int scale = scaleForDpi(mainWindow ? GetDpiForWindow(mainWindow) : GetDpiForSystem());
+    IconHandle icon(
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VERMILO), IMAGE_ICON,
+                                      iconBounds.width * scale, iconBounds.height * scale, 0)));
     BitmapHandle banner(static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_BANNER),
                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     open(instance, mainWindow, std::move(openAddress), std::move(icon), std::move(banner));
@@ -86,11 +97,11 @@ void frmAbout::open(HINSTANCE instance, HWND mainWindow, AddressOpener openAddre
 
 frmAbout::frmAbout(HINSTANCE instance, AddressOpener openAddress, IconHandle programIcon,
                    BitmapHandle bannerPicture)
-    : openAddress(std::move(openAddress)), icon(std::move(programIcon)),
-      banner(std::move(bannerPicture)), scale(screenScale()), builder(frmAboutForm::form, scale),
-      link(frmAboutForm::txtURL.bounds.width * scale, frmAboutForm::txtURL.bounds.height * scale)
+    : SecondaryWindow(frmAboutForm::form), openAddress(std::move(openAddress)),
+      icon(std::move(programIcon)), banner(std::move(bannerPicture)),
+      link(frmAboutForm::txtURL.bounds.width, frmAboutForm::txtURL.bounds.height)
 {
-    createWindow(instance, className, frmAboutForm::form);
+    createWindow(instance, className);
 }
 
 frmAbout::~frmAbout()
@@ -128,8 +139,7 @@ LRESULT frmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void frmAbout::formCreate()
 {
-    const Form::Window& form = frmAboutForm::form;
-    fitClientArea(frm, form.clientWidth * scale, form.clientHeight * scale);
+    takeScreenScale();
     if (form.icon == Form::Icon::Program) {
         SendMessageW(frm, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
         SendMessageW(frm, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
@@ -142,6 +152,15 @@ void frmAbout::formCreate()
     Picture1 = control(frm, frmAboutForm::Picture1);
     txtURL = control(frm, frmAboutForm::txtURL);
     SetWindowSubclass(txtURL, txtURLProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+    rescaled();
+}
+
+void frmAbout::rescaled()
+{
+    const int scale = builder.scale();
+    link = AboutLink(frmAboutForm::txtURL.bounds.width * scale,
+                     frmAboutForm::txtURL.bounds.height * scale);
+    showLink();
 }
 
 void frmAbout::formLoad(HWND mainWindow)
@@ -194,7 +213,15 @@ LRESULT CALLBACK frmAbout::txtURLProcedure(HWND field, UINT message, WPARAM wPar
     const int y = GET_Y_LPARAM(lParam);
     bool click = false;
     switch (message) {
-    case WM_MOUSEMOVE: link.move(x, y); break;
+    case WM_MOUSEMOVE:
+        link.move(x, y);
+        if (link.isLit()) {
+            // Told when the pointer leaves, even if the link no longer holds the mouse.
+            TRACKMOUSEEVENT leaving {sizeof leaving, TME_LEAVE, field, 0};
+            TrackMouseEvent(&leaving);
+        }
+        break;
+    case WM_MOUSELEAVE: link.leave(); break;
     case WM_LBUTTONDOWN: link.press(x, y); break;
     case WM_LBUTTONDBLCLK: link.doubleClick(x, y); break;
     case WM_LBUTTONUP: click = link.release(x, y); break;

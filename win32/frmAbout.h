@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "AboutLink.h"
-#include "FormBuilder.h"
 #include "GdiHandles.h"
 #include "SecondaryWindow.h"
 
@@ -27,7 +26,8 @@ public:
     // closes, an open one keeps its own.
     static void open(HINSTANCE instance, HWND mainWindow, AddressOpener openAddress,
                      IconHandle icon, BitmapHandle banner);
-    // The system's own way: ShellExecuteW's default action.
+    // The system's own way: the shell's default action, quietly doing
+    // nothing when there is none.
     static void openInBrowser(const wchar_t* address);
 
     ~frmAbout();
@@ -41,6 +41,8 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void formCreate();
     void formLoad(HWND mainWindow);
+    // The link is measured in screen pixels.
+    void rescaled();
     void drawItem(const DRAWITEMSTRUCT& item);
     void cmdCancelClick();
     void txtURLClick();
@@ -55,9 +57,6 @@ private:
     AddressOpener openAddress;
     IconHandle icon;
     BitmapHandle banner;
-    // Every layout pixel is this many screen pixels.
-    int scale;
-    FormBuilder builder;
     AboutLink link;
     // The colour the link was last painted in: lit or not.
     bool shownLit = false;

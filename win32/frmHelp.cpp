@@ -1,8 +1,6 @@
 #include "frmHelp.h"
 
-#include "ClientArea.h"
 #include "frmHelpForm.h"
-#include "ScreenScale.h"
 
 namespace {
 constexpr const wchar_t* className = L"VermiloHelp";
@@ -15,9 +13,9 @@ void frmHelp::open(HINSTANCE instance)
     showAtFront();
 }
 
-frmHelp::frmHelp(HINSTANCE instance) : scale(screenScale()), builder(frmHelpForm::form, scale)
+frmHelp::frmHelp(HINSTANCE instance) : SecondaryWindow(frmHelpForm::form)
 {
-    createWindow(instance, className, frmHelpForm::form);
+    createWindow(instance, className);
 }
 
 frmHelp::~frmHelp()
@@ -48,8 +46,7 @@ LRESULT frmHelp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void frmHelp::formCreate()
 {
-    fitClientArea(frm, frmHelpForm::form.clientWidth * scale,
-                  frmHelpForm::form.clientHeight * scale);
+    takeScreenScale();
     for (const Form::Element& element : frmHelpForm::elements)
         builder.build(frm, element);
 }

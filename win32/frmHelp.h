@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "FormBuilder.h"
 #include "SecondaryWindow.h"
 
 // The instructions window: a heading, how to play in a read-only field and an
@@ -23,8 +22,4 @@ private:
     void formCreate();
     void formPaint();
     void Command1Click();
-
-    // Every layout pixel is this many screen pixels.
-    int scale;
-    FormBuilder builder;
 };

@@ -102,7 +102,15 @@ void frmMain::createBoard()
     picBoard->addElement(*lblScore);
 }
 
-void frmMain::applyScale(UINT dpi, const POINT* topLeft)
+SIZE frmMain::frameSize(UINT dpi) const
+{
+    const int s = scaleForDpi(dpi);
+    RECT frame {0, 0, outerWidth * s, outerHeight * s};
+    AdjustWindowRectExForDpi(&frame, windowStyle, TRUE, 0, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void frmMain::applyScale(UINT dpi, const RECT* suggested)
 {
     if (dpi == 0)
         dpi = standardDpi;
@@ -112,22 +120,29 @@ void frmMain::applyScale(UINT dpi, const POINT* topLeft)
     lblScore->setFont(font.get());
     lblScoreFont = std::move(font);
 
-    RECT frame {0, 0, outerWidth * s, outerHeight * s};
-    AdjustWindowRectExForDpi(&frame, windowStyle, TRUE, 0, dpi);
-    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0 : SWP_NOMOVE);
-    const int x = topLeft ? topLeft->x : 0;
-    const int y = topLeft ? topLeft->y : 0;
-    SetWindowPos(hwnd, nullptr, x, y, frame.right - frame.left, frame.bottom - frame.top, flags);
-    // The menu bar can take more than the one line the sum allows for; then
-    // the window grows by what the field lacks.
+    if (suggested) {
+        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        const SIZE size = frameSize(dpi);
+        SetWindowPos(hwnd, nullptr, 0, 0, size.cx, size.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // The menu bar can take more than the one line the sum allows for, and a
+    // suggested frame need not fit the field: the window then takes the
+    // field's size where it stands.
     RECT client;
     GetClientRect(hwnd, &client);
     const int missingWidth = outerWidth * s - client.right;
     const int missingHeight = outerHeight * s - client.bottom;
-    if (missingWidth != 0 || missingHeight != 0)
+    if (missingWidth != 0 || missingHeight != 0) {
+        RECT frame;
+        GetWindowRect(hwnd, &frame);
         SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left + missingWidth,
                      frame.bottom - frame.top + missingHeight,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void frmMain::startUp()
@@ -176,6 +191,10 @@ LRESULT frmMain::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_COMMAND: onCommand(LOWORD(wParam)); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: onPaint(); return 0;
+    case WM_GETDPISCALEDSIZE:
+        // The frame the next WM_DPICHANGED suggests: the field at a whole factor.
+        *reinterpret_cast<SIZE*>(lParam) = frameSize(static_cast<UINT>(wParam));
+        return TRUE;
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -211,8 +230,7 @@ void frmMain::onPaint()
 
 void frmMain::onDpiChanged(UINT dpi, const RECT& suggested)
 {
-    const POINT topLeft {suggested.left, suggested.top};
-    applyScale(dpi, &topLeft);
+    applyScale(dpi, &suggested);
 }
 
 void frmMain::onClose()

@@ -50,7 +50,11 @@ public:
 
 private:
     void createBoard();
-    void applyScale(UINT dpi, const POINT* topLeft);
+    // Lays the board and score out at the scale for `dpi` and gives the window
+    // the frame `suggested` or, with none, the size that scale asks for.
+    void applyScale(UINT dpi, const RECT* suggested);
+    // The window's outer size at `dpi`, for a menu bar of one line.
+    SIZE frameSize(UINT dpi) const;
     bool preTranslate(MSG& msg);
     bool isMainOrChild(HWND window) const;
 

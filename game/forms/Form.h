@@ -109,7 +109,7 @@ struct Element {
 
 enum class Border : std::uint8_t {
     FixedSingle, // the player cannot resize the window
-    Sizable,
+    Sizable, // the player may resize it; its elements stay where they are
 };
 
 struct TitleButtons {

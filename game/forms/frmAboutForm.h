@@ -85,8 +85,8 @@ inline constexpr Window form {
     .caption = "About Vermilo",
     .clientWidth = 329,
     .clientHeight = 288,
-    .border = Border::FixedSingle,
-    .buttons = {.minimize = true, .maximize = false, .close = true},
+    .border = Border::Sizable,
+    .buttons = {.minimize = true, .maximize = true, .close = true},
     .icon = Icon::Program,
     .elements = elements,
 };

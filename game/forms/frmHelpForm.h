@@ -61,8 +61,8 @@ inline constexpr Window form {
     .caption = "How to Play",
     .clientWidth = 303,
     .clientHeight = 272,
-    .border = Border::FixedSingle,
-    .buttons = {.minimize = true, .maximize = false, .close = true},
+    .border = Border::Sizable,
+    .buttons = {.minimize = true, .maximize = true, .close = true},
     .icon = Icon::None,
     .elements = elements,
 };

@@ -2,10 +2,11 @@
 # The game under two real Wayland compositors, started as a desktop starts it.
 # On sway, which draws the windows' title bars: it runs on Qt's wayland
 # platform, F2 and the cursor keys move the worm, the instructions and about
-# windows float at their fixed sizes over the main window, Game > Exit ends it
-# with status 0, and an open about window keeps it running after the main
-# window has closed. On weston, which like GNOME leaves title bars to the
-# program: the main window's title bar offers a close box only.
+# windows, sizable, still float at their sizes over the main window (sway
+# floats a window that has a parent), the graphics driver is never loaded,
+# Game > Exit ends it with status 0, and an open about window keeps it running
+# after the main window has closed. On weston, which like GNOME leaves title
+# bars to the program: the main window's title bar offers a close box only.
 # Compositors refuse to run as root; as root, everything runs as nobody.
 set -u
 program=$1
@@ -153,6 +154,12 @@ for item in "i|How to Play|303 272" "a|About Vermilo|329 288"; do
     gone() { ! window "$title"; }
     check "Esc closes $title" poll 20 gone
 done
+
+software_only() {
+    local game
+    game=$(pgrep -n -x -f "$scratch/vermilo") && ! grep -E 'libEGL_|/dri/|libgbm|wayland-graphics-integration' "/proc/$game/maps"
+}
+check "with its windows open it has loaded no graphics driver" software_only
 
 focus_main
 keys -M alt -k g -m alt -s 300 -k x

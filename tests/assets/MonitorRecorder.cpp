@@ -12,7 +12,7 @@
 #include "PrivateSoundServer.h"
 
 namespace {
-constexpr int commandMilliseconds = 3000;
+constexpr int recorderMilliseconds = 3000;
 constexpr std::size_t window = MonitorRecorder::rate / 200; // 5 ms
 constexpr std::size_t longestGap = 10; // windows: 50 ms
 }
@@ -29,7 +29,7 @@ bool MonitorRecorder::start(const PrivateSoundServer& server, QString* why)
                    {"--server=" + server.address(), "--device=" + server.monitor(),
                     "--format=s16le", "--rate=" + QString::number(rate), "--channels=1",
                     "--latency-msec=20", "--raw"});
-    if (!recorder.waitForStarted(commandMilliseconds)) {
+    if (!recorder.waitForStarted(recorderMilliseconds)) {
         *why = "parec did not start: " + recorder.errorString();
         return false;
     }
@@ -49,9 +49,9 @@ std::vector<qint16> MonitorRecorder::stop()
 {
     if (recorder.state() != QProcess::NotRunning) {
         recorder.terminate();
-        if (!recorder.waitForFinished(commandMilliseconds)) {
+        if (!recorder.waitForFinished(recorderMilliseconds)) {
             recorder.kill();
-            recorder.waitForFinished(commandMilliseconds);
+            recorder.waitForFinished(recorderMilliseconds);
         }
     }
     const QByteArray bytes = recorder.readAllStandardOutput();

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <tuple>
 
+#include "Headings.h"
+
 namespace {
-constexpr std::array<int, 5> deltaX = {0, 0, 1, 0, -1};
-constexpr std::array<int, 5> deltaY = {0, -1, 0, 1, 0};
 constexpr std::array<int, 5> keyFor
     = {0, modWorm::vkUp, modWorm::vkRight, modWorm::vkDown, modWorm::vkLeft};
 
@@ -50,8 +50,9 @@ std::uint8_t Autoplayer::towardsFood(const modWorm& game) const
     for (std::uint8_t heading = headingUp; heading <= headingLeft; ++heading) {
         if (heading == opposite(worm.heading))
             continue;
-        const WormSegment cell {static_cast<std::int16_t>(head.column + deltaX.at(heading)),
-                                static_cast<std::int16_t>(head.row + deltaY.at(heading)), 0};
+        const WormSegment cell {
+            static_cast<std::int16_t>(head.column + Headings::deltaX.at(heading)),
+            static_cast<std::int16_t>(head.row + Headings::deltaY.at(heading)), 0};
         if (game.IsCellBlocked(cell))
             continue;
         const int room = roomFrom(cell, taken);
@@ -83,8 +84,8 @@ int Autoplayer::roomFrom(const WormSegment& start, const std::vector<bool>& take
         const int column = place % columns;
         const int row = place / columns;
         for (std::size_t heading = 1; heading <= 4; ++heading) {
-            const int c = column + deltaX.at(heading);
-            const int r = row + deltaY.at(heading);
+            const int c = column + Headings::deltaX.at(heading);
+            const int r = row + Headings::deltaY.at(heading);
             if (c < 0 || r < 0 || c >= columns || r >= rows)
                 continue;
             const auto next = static_cast<std::size_t>(r * columns + c);

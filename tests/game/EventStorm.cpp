@@ -9,8 +9,8 @@
 #include <thread>
 
 namespace {
-constexpr int columns = 30;
-constexpr int rows = 23;
+constexpr int stormColumns = 30;
+constexpr int stormRows = 23;
 
 using Action = StormEvent::Action;
 using Modifiers = StormEvent::Modifiers;
@@ -64,7 +64,8 @@ std::string StormEvent::name() const
 }
 
 EventStorm::EventStorm(StormFrontEnd& frontEnd, std::uint64_t seed)
-    : frontEnd(frontEnd), seed(seed), dice(seed), bot(Autoplayer::Style::towardsFood, columns, rows)
+    : frontEnd(frontEnd), seed(seed), dice(seed),
+      bot(Autoplayer::Style::towardsFood, stormColumns, stormRows)
 {
 }
 

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "Headings.h"
+
 namespace {
 GameState classify(const WormState& worm, const GameView& view)
 {
@@ -22,9 +24,6 @@ const WormSegment& segment(const WormState& worm, std::int16_t index)
 {
     return worm.segmentRing.at(static_cast<std::size_t>(index));
 }
-
-constexpr std::array<int, 5> deltaX = {0, 0, 1, 0, -1};
-constexpr std::array<int, 5> deltaY = {0, -1, 0, 1, 0};
 
 std::string at(const WormSegment& cell)
 {
@@ -106,8 +105,8 @@ std::vector<std::string> GameReferee::check(const WormState& worm, const GameVie
 void GameReferee::checkWorm(const WormState& worm, std::vector<std::string>& problems) const
 {
     const auto heading = static_cast<std::size_t>(worm.heading);
-    if (heading < 1 || heading > 4 || worm.stepX != deltaX.at(heading)
-        || worm.stepY != deltaY.at(heading))
+    if (heading < 1 || heading > 4 || worm.stepX != Headings::deltaX.at(heading)
+        || worm.stepY != Headings::deltaY.at(heading))
         problems.emplace_back("heading and step disagree");
     std::vector<bool> seen(static_cast<std::size_t>(columns * rows), false);
     for (std::int16_t index = worm.tailIndex;; index = nextIndex(index)) {
@@ -123,8 +122,8 @@ void GameReferee::checkWorm(const WormState& worm, std::vector<std::string>& pro
         const WormSegment& next = segment(worm, nextIndex(index));
         const int leaving = cell.shapeCode % 10;
         if (leaving < 1 || leaving > 4
-            || next.column != cell.column + deltaX.at(static_cast<std::size_t>(leaving))
-            || next.row != cell.row + deltaY.at(static_cast<std::size_t>(leaving)))
+            || next.column != cell.column + Headings::deltaX.at(static_cast<std::size_t>(leaving))
+            || next.row != cell.row + Headings::deltaY.at(static_cast<std::size_t>(leaving)))
             problems.push_back("the worm breaks after " + at(cell));
         // The next cell remembers the heading it was entered with.
         const int arrived = next.shapeCode >= 10 ? next.shapeCode / 10 : next.shapeCode;
@@ -168,8 +167,8 @@ bool GameReferee::crashed(const WormState& worm) const
     const WormSegment& head = segment(worm, worm.headIndex);
     const WormSegment& tried = segment(worm, nextIndex(worm.headIndex));
     const auto heading = static_cast<std::size_t>(tried.shapeCode);
-    if (heading < 1 || heading > 4 || tried.column != head.column + deltaX.at(heading)
-        || tried.row != head.row + deltaY.at(heading))
+    if (heading < 1 || heading > 4 || tried.column != head.column + Headings::deltaX.at(heading)
+        || tried.row != head.row + Headings::deltaY.at(heading))
         return false;
     if (tried.column < 0 || tried.row < 0 || tried.column >= columns || tried.row >= rows)
         return true;

@@ -77,15 +77,28 @@ TEST_P(SecondaryWindow, isOpenedOnceHoweverOftenItIsChosen)
     }
 }
 
-TEST_P(SecondaryWindow, keepsItsSizeAndOffersNoMaximizeButton)
+TEST_P(SecondaryWindow, isSizableWhileItsElementsStayWhereTheTableHasThem)
 {
     menuItem()->trigger();
     QWidget* window = secondaryWindows().value(0);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->minimumSize(), window->size());
-    EXPECT_EQ(window->maximumSize(), window->size());
-    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::MSWindowsFixedSizeDialogHint);
+    const Form::Window& form = *GetParam().form;
+    for (const QSize size : {QSize(form.clientWidth + 200, form.clientHeight + 150),
+                             QSize(form.clientWidth / 2, form.clientHeight / 2)}) {
+        window->resize(size);
+        EXPECT_EQ(window->size(), size);
+        for (const Form::Element& element : form.elements) {
+            const Form::Rect& at = element.bounds;
+            EXPECT_EQ(window->findChild<QWidget*>(element.name)->geometry(),
+                      QRect(at.left, at.top, at.width, at.height))
+                << element.name << " in " << size.width() << " x " << size.height();
+        }
+    }
 }
 
 TEST_P(SecondaryWindow, isBuiltAsItsTableDescribesIt)

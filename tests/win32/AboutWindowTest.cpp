@@ -28,6 +28,26 @@ BitmapHandle makeBanner()
     return banner;
 }
 
+// How many of a window's pixels on screen are of exactly that colour.
+int pixelsOfColour(HWND window, COLORREF colour)
+{
+    const Bounds size = clientOf(window);
+    HDC screen = GetDC(window);
+    HDC copy = CreateCompatibleDC(screen);
+    HBITMAP shot = CreateCompatibleBitmap(screen, size.width, size.height);
+    HGDIOBJ previous = SelectObject(copy, shot);
+    BitBlt(copy, 0, 0, size.width, size.height, screen, 0, 0, SRCCOPY);
+    int count = 0;
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < size.width; ++x)
+            count += GetPixel(copy, x, y) == colour;
+    SelectObject(copy, previous);
+    DeleteObject(shot);
+    DeleteDC(copy);
+    ReleaseDC(window, screen);
+    return count;
+}
+
 // Stands in for the game's main window: a fixed frame at a chosen place.
 HWND makeMainWindow(const Bounds& frame)
 {
@@ -93,7 +113,6 @@ TEST_F(AboutWindow, namesTheGameAndItsVersionAndOffersTheLinkInPlace)
 {
     ASSERT_NE(open(), nullptr);
     EXPECT_EQ(GetWindow(about, GW_OWNER), nullptr);
-    EXPECT_EQ(GetWindowLongPtrW(about, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
     EXPECT_NE(SendMessageW(about, WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_EQ(layoutDifference(about, frmAboutForm::form), "");
     // The banner fits inside its box's sunken edge.
@@ -238,6 +257,44 @@ INSTANTIATE_TEST_SUITE_P(
                               {WM_LBUTTONUP, at(40, 8)}},
                              1}),
     [](const testing::TestParamInfo<Gesture>& gesture) { return std::string(gesture.param.name); });
+
+TEST_F(AboutWindow, staysBlueAfterARealClickUntilThePointerMovesOnItAgain)
+{
+    ASSERT_NE(open(), nullptr);
+    RECT field;
+    GetWindowRect(link, &field);
+    const POINT middle {(field.left + field.right) / 2, (field.top + field.bottom) / 2};
+    SetCursorPos(middle.x, middle.y);
+    ASSERT_TRUE(pumpUntil([this] { return linkColour() == red; }));
+    INPUT click[2] {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, click, sizeof(INPUT));
+    // Whatever the system sends once the mouse is let go, the pointer has not moved.
+    pumpFor(500ms);
+    EXPECT_EQ(opened.size(), 1U);
+    EXPECT_EQ(linkColour(), blue);
+    UpdateWindow(link);
+    const int bluePixels = pixelsOfColour(link, blue);
+    const int redPixels = pixelsOfColour(link, red);
+    std::printf("half a second after the click: %d blue, %d red pixels\n", bluePixels, redPixels);
+    EXPECT_GT(bluePixels, 0);
+    EXPECT_EQ(redPixels, 0);
+
+    SetCursorPos(middle.x + 6, middle.y);
+    EXPECT_TRUE(pumpUntil([this] { return linkColour() == red; }));
+}
+
+TEST_F(AboutWindow, goesBackToRestWhenThePointerLeavesUnseen)
+{
+    ASSERT_NE(open(), nullptr);
+    pointAt(40, 8);
+    ASSERT_EQ(linkColour(), red);
+    SendMessageW(link, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(linkColour(), blue);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
 
 enum class Dismissal { Escape, Enter, ClickOk, CloseBox };
 

@@ -30,13 +30,12 @@ protected:
     HWND window = nullptr;
 };
 
-TEST_F(HelpWindow, showsTheInstructionsInAFixedWindowOnlyOnce)
+TEST_F(HelpWindow, showsTheInstructionsInOneWindowOnly)
 {
     frmHelp::open(GetModuleHandleW(nullptr));
     EXPECT_EQ(frmHelp::window(), window);
     EXPECT_EQ(windowsOfClass(L"VermiloHelp"), 1);
     EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
-    EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
 
     EXPECT_EQ(layoutDifference(window, frmHelpForm::form), "");
     HWND text = item(frmHelpForm::Text1);
@@ -65,7 +64,7 @@ TEST_F(HelpWindow, fitsAllItsLinesInTheFieldWithoutScrolling)
         << lines << " lines of " << metrics.tmHeight << " pixels";
 }
 
-enum class Dismissal {
+enum class HelpDismissal {
     EnterOnButton,
     EscapeOnButton,
     EnterInText,
@@ -74,28 +73,30 @@ enum class Dismissal {
     CloseBox
 };
 
-class HelpWindowDismissal : public HelpWindow, public testing::WithParamInterface<Dismissal> { };
+class HelpWindowDismissal : public HelpWindow,
+                            public testing::WithParamInterface<HelpDismissal> { };
 
 TEST_P(HelpWindowDismissal, closesTheWindowAndThrowsItAway)
 {
     HWND ok = item(frmHelpForm::Command1);
     HWND text = item(frmHelpForm::Text1);
     switch (GetParam()) {
-    case Dismissal::EnterOnButton: pressKey(ok, VK_RETURN); break;
-    case Dismissal::EscapeOnButton: pressKey(ok, VK_ESCAPE); break;
-    case Dismissal::EnterInText: pressKey(text, VK_RETURN); break;
-    case Dismissal::EscapeInText: pressKey(text, VK_ESCAPE); break;
-    case Dismissal::ClickOk: PostMessageW(ok, BM_CLICK, 0, 0); break;
-    case Dismissal::CloseBox: PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case HelpDismissal::EnterOnButton: pressKey(ok, VK_RETURN); break;
+    case HelpDismissal::EscapeOnButton: pressKey(ok, VK_ESCAPE); break;
+    case HelpDismissal::EnterInText: pressKey(text, VK_RETURN); break;
+    case HelpDismissal::EscapeInText: pressKey(text, VK_ESCAPE); break;
+    case HelpDismissal::ClickOk: PostMessageW(ok, BM_CLICK, 0, 0); break;
+    case HelpDismissal::CloseBox: PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
     }
     EXPECT_TRUE(pumpUntil([this] { return !IsWindow(window); }));
     EXPECT_EQ(frmHelp::window(), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWay, HelpWindowDismissal,
-                         testing::Values(Dismissal::EnterOnButton, Dismissal::EscapeOnButton,
-                                         Dismissal::EnterInText, Dismissal::EscapeInText,
-                                         Dismissal::ClickOk, Dismissal::CloseBox));
+                         testing::Values(HelpDismissal::EnterOnButton,
+                                         HelpDismissal::EscapeOnButton, HelpDismissal::EnterInText,
+                                         HelpDismissal::EscapeInText, HelpDismissal::ClickOk,
+                                         HelpDismissal::CloseBox));
 
 TEST_F(HelpWindow, tabMovesTheKeyboardBetweenTheTextAndOk)
 {

@@ -221,10 +221,17 @@ TEST(HighDensityScreens, fieldIsMagnifiedByAWholeFactor)
 
 TEST_F(MainWindow, doubleDensityScreenShowsEveryBoardPixelAsATwoByTwoBlock)
 {
-    RECT suggested;
-    GetWindowRect(window.window(), &suggested);
+    // Windows asks for the size first and suggests it at a place of its own.
+    SIZE size {};
+    EXPECT_TRUE(
+        SendMessageW(window.window(), WM_GETDPISCALEDSIZE, 192, reinterpret_cast<LPARAM>(&size)));
+    const RECT suggested {60, 40, 60 + size.cx, 40 + size.cy};
     SendMessageW(window.window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
                  reinterpret_cast<LPARAM>(&suggested));
+    RECT frame;
+    GetWindowRect(window.window(), &frame);
+    EXPECT_EQ(frame.left, 60);
+    EXPECT_EQ(frame.top, 40);
     RECT client;
     GetClientRect(window.window(), &client);
     EXPECT_EQ(client.right, 2 * 481);

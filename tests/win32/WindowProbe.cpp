@@ -99,19 +99,33 @@ HWND controlOf(HWND window, const Form::Window& form, const Form::Element& eleme
     return GetDlgItem(window, FormBuilder::controlId(form, element.name));
 }
 
-std::string layoutDifference(HWND window, const Form::Window& form)
+std::string layoutDifference(HWND window, const Form::Window& form, int scale)
 {
     std::ostringstream found;
     if (textOf(window) != widen(form.caption))
         found << "the caption differs\n";
-    if (clientOf(window) != Bounds {0, 0, form.clientWidth, form.clientHeight})
+    if (clientOf(window) != Bounds {0, 0, form.clientWidth * scale, form.clientHeight * scale})
         found << "the client area is " << clientOf(window) << "\n";
+    return found.str() + placesDifference(window, form, scale);
+}
+
+std::string placesDifference(HWND window, const Form::Window& form, int scale)
+{
+    std::ostringstream found;
     for (const Form::Element& element : form.elements) {
         if (element.kind == Form::Kind::Shape)
             continue;
         HWND control = controlOf(window, form, element);
         const Form::Rect& at = element.bounds;
-        if (placeOf(control) != Bounds {at.left, at.top, at.width, at.height})
+        Bounds place = placeOf(control);
+        // A picture fills its box inside an edge the system draws as thick
+        // as it draws edges.
+        if (element.kind == Form::Kind::Picture && element.edge == Form::Edge::Sunken) {
+            const Bounds inside = clientOf(control);
+            place.width = inside.width + 4 * scale;
+            place.height = inside.height + 4 * scale;
+        }
+        if (place != Bounds {at.left * scale, at.top * scale, at.width * scale, at.height * scale})
             found << element.name << " lies at " << placeOf(control) << "\n";
         // The version line is written when the window opens.
         if (*element.text && textOf(control) != widen(element.text))

@@ -39,9 +39,11 @@ COLORREF paintedTextColour(HWND window, HWND control);
 void pressKey(HWND control, WPARAM key);
 // The control a row of a window's table was built as.
 HWND controlOf(HWND window, const Form::Window& form, const Form::Element& element);
-// Where the built window differs from its table: its caption, its client size,
-// and each control's place and text; empty when it does not.
-std::string layoutDifference(HWND window, const Form::Window& form);
+// Where the built window differs from its table, every layout pixel `scale`
+// screen pixels: its caption, its client size, and each control's place and
+// text; empty when it does not. The second leaves out the client size.
+std::string layoutDifference(HWND window, const Form::Window& form, int scale = 1);
+std::string placesDifference(HWND window, const Form::Window& form, int scale = 1);
 // A window that only takes messages, of its own class, with `self` kept for
 // its procedure as GWLP_USERDATA.
 HWND createMessageWindow(const wchar_t* className, WNDPROC procedure, void* self);

@@ -23,7 +23,7 @@ imports=$(x86_64-w64-mingw32-objdump -p "$game" | awk '/DLL Name/ {print $3}' | 
 echo "vermilo.exe imports: $imports"
 for dll in $imports; do
     case ${dll^^} in
-        KERNEL32.DLL | USER32.DLL | GDI32.DLL | SHELL32.DLL | MSVCRT.DLL | COMCTL32.DLL) ;;
+        KERNEL32.DLL | USER32.DLL | GDI32.DLL | SHELL32.DLL | OLE32.DLL | MSVCRT.DLL | COMCTL32.DLL) ;;
         *) fail "vermilo.exe imports $dll, which Windows would look for beside it first" ;;
     esac
 done
@@ -96,11 +96,17 @@ louder() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm=n,b" WINEDEBUG=warn+heap
 cd "$work/folder"
 
-# The game's sound code on its own, pop and then oof.
+# The game's sound code on its own, pop and then oof. Under heavy load Wine's
+# sound driver may start so late that the whole effect falls outside the
+# recording; an effect not heard at all is played once more.
 probe_name=$(basename "$probe")
 for effect in pop oof; do
-    record "$work/sound/$effect.raw" timeout 60 wine ./"$probe_name" "$effect" 2>>"$work/probe.log" ||
-        fail "the sound probe could not play $effect"
+    for attempt in 1 2; do
+        record "$work/sound/$effect.raw" timeout 60 wine ./"$probe_name" "$effect" \
+            2>>"$work/probe.log" || fail "the sound probe could not play $effect"
+        louder "$(sound_seconds "$work/sound/$effect.raw")" 0 && break
+        echo "$effect was not heard in attempt $attempt"
+    done
 done
 [ ! -e "$marker" ] || fail "the planted winmm.dll was loaded by the game's sound code"
 
