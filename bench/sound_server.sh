@@ -7,13 +7,14 @@
 #                            pulseaudio is not installed)
 start_sound_server() {
     local scratch=$1 socket
+    # shellcheck disable=SC2034 # for the caller to end it
     sound_server=
     if ! command -v pulseaudio >/dev/null || ! command -v pactl >/dev/null; then
         export PULSE_SERVER=unix:/nonexistent/vermilo-measure
         echo "Sound: no pulseaudio installed; the game plays silently."
         return
     fi
-    mkdir -p -m 700 "$scratch/runtime" "$scratch/home"
+    mkdir -m 700 "$scratch/runtime" "$scratch/home"
     socket=$scratch/runtime/native
     env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home" \
         PULSE_RUNTIME_PATH="$scratch/runtime" PULSE_STATE_PATH="$scratch/home" \
@@ -22,6 +23,7 @@ start_sound_server() {
         --realtime=no --high-priority=no --log-target=stderr \
         "--load=module-native-protocol-unix auth-anonymous=1 socket=$socket" \
         "--load=module-null-sink sink_name=measure rate=44100" 2>"$scratch/pulseaudio.log" &
+    # shellcheck disable=SC2034 # for the caller to end it
     sound_server=$!
     for _ in $(seq 100); do
         pactl --server="unix:$socket" info >/dev/null 2>&1 && break

@@ -84,8 +84,11 @@ launch() {
 }
 # Waits for map_timer to report the end; fails on the heap checks' warnings.
 finish() {
-    wait "$runner" && ! grep -q 'warn:heap' "$2.err" ||
-        { echo "Wine's heap checks warned, or $1 failed:" >&2; cat "$2.err" >&2; exit 1; }
+    if ! wait "$runner" || grep -q 'warn:heap' "$2.err"; then
+        echo "Wine's heap checks warned, or $1 failed:" >&2
+        cat "$2.err" >&2
+        exit 1
+    fi
 }
 
 declare -A map_ms_of cpu_play switches_play server_cpu server_switches rss_start rss_play lost
@@ -126,7 +129,7 @@ play() {
         <<<"$said")
     [ -z "$said" ] || echo "$said" >>"$scratch/plays"
     read -r cpu_before ctx_before <<<"$game_before"
-    read -r cpu_after ctx_after <<<"$game_after"
+    read -r _ ctx_after <<<"$game_after"
     cpu_play[$key]+="$(percent "$(awk -v e="$ended_cpu" -v b="$cpu_before" -v t="$thinking" \
         'BEGIN { print e - b - t }')" $((to - from))) "
     switches_play[$key]+="$(ms_per_second $((ended_vol + ended_invol - ctx_before)) $((to - from))) "
