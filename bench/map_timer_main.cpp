@@ -1,7 +1,13 @@
 // Starts a program and prints how long it took until its window was mapped on
 // the X display, its process id, and the processor time its threads had used
-// by then; the program is left running.
-//   map_timer TITLE PROGRAM [ARGUMENTS...]   prints "<milliseconds> <pid> <cpu milliseconds>"
+// by then; the program is left running. Under a window manager, which maps a
+// program's window inside a frame of its own, each new top-level window is
+// watched itself, so its own map is seen there too.
+//   map_timer [--wait] TITLE PROGRAM [ARGUMENTS...]
+//       prints "<milliseconds> <pid> <cpu milliseconds>"; with --wait it stays
+//       until the program has ended and then prints "ended <cpu milliseconds>
+//       <voluntary> <involuntary context switches>" of its whole life, threads
+//       that ended early included, as only its parent can see them
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +17,8 @@
 #include <poll.h>
 #include <signal.h>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -48,12 +56,45 @@ double cpuMilliseconds(pid_t process)
     closedir(folder);
     return nanoseconds / 1e6;
 }
+
+// Waits for the program to end and prints what its whole life cost.
+int reportEnd(pid_t child)
+{
+    std::fflush(stdout);
+    int status = 0;
+    rusage usage {};
+    if (wait4(child, &status, 0, &usage) != child)
+        return 1;
+    const auto milliseconds = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
+    };
+    std::printf("ended %.1f %ld %ld\n", milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime),
+                usage.ru_nvcsw, usage.ru_nivcsw);
+    return 0;
+}
+
+// Watches a new top-level window's own map; true if it was mapped already.
+bool watchWindow(xcb_connection_t* connection, xcb_window_t window)
+{
+    const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &mask);
+    xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
+        connection, xcb_get_window_attributes(connection, window), nullptr);
+    const bool viewable = attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED;
+    std::free(attributes);
+    return viewable;
+}
 }
 
 int main(int argc, char* argv[])
 {
+    const bool waitForEnd = argc > 1 && std::strcmp(argv[1], "--wait") == 0;
+    if (waitForEnd) {
+        --argc;
+        ++argv;
+    }
     if (argc < 3) {
-        std::fputs("usage: map_timer TITLE PROGRAM [ARGUMENTS...]\n", stderr);
+        std::fputs("usage: map_timer [--wait] TITLE PROGRAM [ARGUMENTS...]\n", stderr);
         return 2;
     }
     const std::string wanted = argv[1];
@@ -78,8 +119,13 @@ int main(int argc, char* argv[])
     pollfd watch {xcb_get_file_descriptor(connection), POLLIN, 0};
     while (std::chrono::steady_clock::now() - started < std::chrono::seconds(30)) {
         while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) {
-            const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
-            const xcb_window_t window = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
+            const int type = event->response_type & 0x7f;
+            bool mapped = type == XCB_MAP_NOTIFY;
+            xcb_window_t window = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
+            if (type == XCB_CREATE_NOTIFY) {
+                window = reinterpret_cast<xcb_create_notify_event_t*>(event)->window;
+                mapped = watchWindow(connection, window);
+            }
             std::free(event);
             if (mapped && windowTitle(connection, window) == wanted) {
                 const std::chrono::duration<double, std::milli> took
@@ -87,7 +133,7 @@ int main(int argc, char* argv[])
                 std::printf("%.1f %d %.1f\n", took.count(), static_cast<int>(child),
                             cpuMilliseconds(child));
                 xcb_disconnect(connection);
-                return 0;
+                return waitForEnd ? reportEnd(child) : 0;
             }
         }
         poll(&watch, 1, 100);

@@ -10,6 +10,7 @@ set -euo pipefail
 build=$1
 here=$(dirname "$0")
 source "$here/cost_table.sh"
+source "$here/sound_server.sh"
 game=$build/app/vermilo
 played=$build/bench/played_game
 floor=$build/bench/bare_window
@@ -26,28 +27,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A PulseAudio server with one null sink, reached by nothing but these programs.
-if command -v pulseaudio >/dev/null && command -v pactl >/dev/null; then
-    mkdir -m 700 "$scratch/runtime" "$scratch/home"
-    socket=$scratch/runtime/native
-    env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home" \
-        PULSE_RUNTIME_PATH="$scratch/runtime" PULSE_STATE_PATH="$scratch/home" \
-        DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent \
-        pulseaudio --daemonize=no -n --exit-idle-time=-1 --use-pid-file=no --system=no \
-        --realtime=no --high-priority=no --log-target=stderr \
-        "--load=module-native-protocol-unix auth-anonymous=1 socket=$socket" \
-        "--load=module-null-sink sink_name=measure rate=44100" 2>"$scratch/pulseaudio.log" &
-    sound_server=$!
-    for _ in $(seq 100); do
-        pactl --server="unix:$socket" info >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    export PULSE_SERVER=unix:$socket
-    echo "Sound: a PulseAudio server of this script's own, with a null sink."
-else
-    export PULSE_SERVER=unix:/nonexistent/vermilo-measure
-    echo "Sound: no pulseaudio installed; the game plays silently."
-fi
+start_sound_server "$scratch"
 
 rss_mib() { awk '/^VmRSS/ { printf "%.2f", $2 / 1024 }' "/proc/$1/status"; }
 libraries() { awk '$6 ~ /\.so/ { print $6 }' "/proc/$1/maps" | sort -u | wc -l; }

@@ -2,9 +2,11 @@
 # Builds the optimised preset and prints the game's cost figures: worm step and
 # food placement times, the timers' real periods, the board's painted area per
 # tick, how late the first sound of a run comes, and start-up time, memory, CPU
-# and wake-ups against a bare Qt window of the game's shape; then the browser
-# version's bytes, first drawn field and CPU against a bare page. The figures are
-# printed, never judged: nothing here fails for being slow.
+# and wake-ups against a bare Qt window of the game's shape; then the Windows
+# program's figures under Wine (bench/win32/measure.sh), its cost against a bare
+# Win32 window of its shape in a second table; then the browser version's bytes,
+# first drawn field and CPU against a bare page. The figures are printed, never
+# judged: nothing here fails for being slow.
 #   VERMILO_BENCH_REPETITIONS (15), VERMILO_TICKS (300), VERMILO_SOUND_RUNS (5),
 #   VERMILO_STARTS (7), VERMILO_PLAYS (5), VERMILO_PLAY_SECONDS (30),
 #   VERMILO_PAGE_RUNS (3), VERMILO_PAGE_SECONDS (20)
@@ -56,6 +58,11 @@ echo
 echo "== Process cost under Xvfb: the game against its floor, a bare window of its shape"
 # Each table comes from a script that prints its rows with bench/cost_table.sh.
 "${xvfb[@]}" bench/process_cost.sh "$build" 2>/dev/null
+
+echo
+echo "== The Windows program under Wine"
+# Its own table in the same format, against a bare Win32 window of its shape.
+bench/win32/measure.sh "$build/bench/map_timer"
 
 echo
 echo "== The browser version in headless Chromium against a bare page of its shape"

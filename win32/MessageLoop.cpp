@@ -73,10 +73,11 @@ int MessageLoop::run()
         const DWORD count = static_cast<DWORD>(handles.size());
         const DWORD woken = MsgWaitForMultipleObjectsEx(count, handles.data(), INFINITE,
                                                         QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        // The wait itself has reset the handle that woke it.
+        // The wait itself has reset the handle that woke it. Another timer
+        // that is signalled too wakes the next wait at once, so none is asked
+        // after here: under Wine each question is a round trip to its server.
         if (woken >= WAIT_OBJECT_0 && woken < WAIT_OBJECT_0 + count)
             handlers[woken - WAIT_OBJECT_0]();
-        handleSignals();
         if (!handleMessages(false))
             return exitCode;
     }

@@ -40,6 +40,18 @@ HWND control(HWND window, const Form::Element& element)
 
 void frmAbout::openInBrowser(const wchar_t* address)
 {
+    // The shell is loaded, from the system folder, only when a player follows
+    // the link: under Wine it brings a dozen more DLLs and a megabyte that the
+    // game has no use for, and it stays loaded for the next click.
+    using Opener = decltype(&ShellExecuteExW);
+    static const Opener opener = [] {
+        HMODULE shell = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        FARPROC found = shell ? GetProcAddress(shell, "ShellExecuteExW") : nullptr;
+        // Through the generic function type, which converts to any other.
+        return reinterpret_cast<Opener>(reinterpret_cast<void (*)()>(found));
+    }();
+    if (!opener)
+        return;
     // The result is not looked at: with no browser nothing happens, and the
     // shell shows no message of its own. The shell may finish opening after
     // the call has returned, through the thread's messages, which the game
@@ -50,7 +62,7 @@ void frmAbout::openInBrowser(const wchar_t* address)
     opening.fMask = SEE_MASK_FLAG_NO_UI;
     opening.lpFile = address;
     opening.nShow = SW_SHOWNORMAL;
-    ShellExecuteExW(&opening);
+    opener(&opening);
 }
 
 void frmAbout::open(HINSTANCE instance, HWND mainWindow, AddressOpener openAddress)

@@ -1,16 +1,26 @@
 #!/usr/bin/env bash
 # Builds the Windows program with its measuring programs and prints its cost
-# figures under Wine: the program's size and the DLLs it imports, the time from
-# its start to its window being shown, and the real period of Timer1 beside a
-# plain SetTimer. The figures are printed, never judged.
-#   VERMILO_STARTS (5), VERMILO_TICKS (300)
+# figures under Wine: the program's size and the DLLs it imports, its start-up
+# time, memory, CPU and wake-ups against a bare Win32 window of its shape
+# (bench/win32/process_cost.sh), and the real period of Timer1 beside a plain
+# SetTimer. The figures are printed, never judged. scripts/measure.sh runs it
+# after the Linux figures, handing it the map_timer it built; alone it builds
+# that from the release preset.
+#   bench/win32/measure.sh [MAP_TIMER]
+#   VERMILO_STARTS (7), VERMILO_PLAYS (5), VERMILO_PLAY_SECONDS (30), VERMILO_TICKS (300)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=build/windows-bench
 session=$PWD/$build/wine-measure
 wine_session=tests/win32/wine_session.sh
-cmake --preset windows -B "$build" -DVERMILO_BENCH=ON -DVERMILO_TESTS=OFF >/dev/null
-cmake --build "$build" >/dev/null
+map_timer=${1:-}
+if [ -z "$map_timer" ]; then
+    cmake --preset release >/dev/null
+    cmake --build --preset release --target map_timer >/dev/null
+    map_timer=build/release/bench/map_timer
+fi
+cmake --preset windows -B "$build" >/dev/null
+cmake --build "$build" --target vermilo bare_window played_game timer_probe >/dev/null
 game=$build/app/vermilo.exe
 
 echo "== Program"
@@ -22,27 +32,8 @@ trap '"$wine_session" stop "$session"' EXIT
 "$wine_session" start "$session"
 
 echo
-echo "== Start-up under Wine, ms from the command to a shown window titled Vermilo"
-times=()
-for _ in $(seq "${VERMILO_STARTS:-5}"); do
-    started=$(date +%s%N)
-    "$wine_session" run "$session" "$game" >/dev/null 2>&1 &
-    pid=$!
-    window=
-    for _ in $(seq 1500); do
-        window=$("$wine_session" run "$session" xdotool search --onlyvisible --name '^Vermilo$' \
-                 2>/dev/null | head -n 1 || true)
-        [ -n "$window" ] && break
-        sleep 0.01
-    done
-    shown=$(date +%s%N)
-    times+=($(((shown - started) / 1000000)))
-    "$wine_session" run "$session" xdotool windowactivate --sync "$window" key alt+F4 || true
-    timeout 20 tail --pid="$pid" -f /dev/null || kill "$pid"
-done
-printf '%s\n' "${times[@]}" | sort -n | awk '{t[NR] = $1} END {
-    printf "each: "; for (i = 1; i <= NR; i++) printf "%d ", t[i]
-    printf "\nmedian %d ms\n", t[int((NR + 1) / 2)] }'
+echo "== Process cost under Wine: the game against its floor, a bare Win32 window of its shape"
+bench/win32/process_cost.sh "$build" "$session" "$map_timer"
 
 echo
 echo "== Timer periods under Wine (${VERMILO_TICKS:-300} ticks each)"
