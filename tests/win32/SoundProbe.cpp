@@ -1,6 +1,5 @@
-#include <windows.h>
-
 #include <string>
+#include <windows.h>
 
 #include "SoundResources.h"
 
