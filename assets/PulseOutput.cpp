@@ -86,7 +86,7 @@ pa_sample_format_t sampleFormat(int bits)
 struct PulseOutput::Client {
     struct Sound {
         QByteArrayView samples;
-        pa_sample_spec spec {};
+        pa_sample_spec streamFormat {};
     };
 
     PulseLibrary pa;
@@ -157,7 +157,7 @@ struct PulseOutput::Client {
     {
         closeStream();
         playing = sound;
-        stream = pa.streamNew(context, "Vermilo sound effect", &sound.spec, nullptr);
+        stream = pa.streamNew(context, "Vermilo sound effect", &sound.streamFormat, nullptr);
         if (!stream)
             return;
         pa.streamSetStateCallback(stream, &Client::streamChanged, this);
@@ -249,12 +249,12 @@ void PulseOutput::play(QByteArrayView samples, Format format)
 {
     Client::Sound sound;
     sound.samples = samples;
-    sound.spec.format = sampleFormat(format.bitsPerSample);
-    sound.spec.rate = static_cast<std::uint32_t>(format.sampleRate);
-    sound.spec.channels = static_cast<std::uint8_t>(format.channels);
+    sound.streamFormat.format = sampleFormat(format.bitsPerSample);
+    sound.streamFormat.rate = static_cast<std::uint32_t>(format.sampleRate);
+    sound.streamFormat.channels = static_cast<std::uint8_t>(format.channels);
     if (samples.isEmpty() || format.channels < 1
         || format.channels > static_cast<int>(PA_CHANNELS_MAX) || format.sampleRate < 1
-        || !client->pa.sampleSpecValid(&sound.spec))
+        || !client->pa.sampleSpecValid(&sound.streamFormat))
         return;
     client->pa.mainloopLock(client->mainloop);
     client->play(sound);
